@@ -1,0 +1,22 @@
+// Orvanel: the program starts in its invisible start-up window, whose load step shows the
+// main window (or refuses a second copy).
+#include <QApplication>
+#include <QIcon>
+
+#include "platform/forms.h"
+#include "platform/process.h"
+#include "shell/frmStartup.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Orvanel"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/icon")));
+    // Only the shutdown ends the program; closing the main window leads to the exit screen.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    platform::Forms::instance<frmStartup>();
+    if (platform::ProcessEnding())
+        return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,24 @@
+#include "shell/frmStartup.h"
+
+#include "platform/message_box.h"
+#include "platform/single_instance.h"
+#include "shell/main_window.h"
+#include "shell/shutdown.h"
+#include "shell/update_reminder.h"
+
+frmStartup::frmStartup() : platform::Form(this, QString::fromLatin1(FormName)) {}
+
+void frmStartup::Form_Load() { StartApplication(); }
+
+void frmStartup::StartApplication()
+{
+    if (platform::PrevInstance()) {
+        platform::MsgBox(QStringLiteral("Application is already running"), platform::vbInformation);
+        modHelp::ShutdownApplication();
+        return;
+    }
+    modHelp::ShowUpdateReminder();
+    frmMDI* main = platform::Forms::instance<frmMDI>();
+    main->showMaximized();
+    hide();
+}

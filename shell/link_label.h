@@ -1,0 +1,23 @@
+#pragma once
+// A label that acts as a link: it reports clicks and mouse moves, and can show the link
+// pointer and an underline.
+#include <QLabel>
+
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit LinkLabel(const QString& text = QString(), QWidget* parent = nullptr);
+
+    // Underlined, with the pointing-hand pointer.
+    void makeLink();
+    void setUnderline(bool on);
+    bool underline() const { return font().underline(); }
+
+signals:
+    void clicked();
+    void mouseMoved();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+};

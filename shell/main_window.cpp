@@ -1,0 +1,357 @@
+#include "shell/main_window.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "platform/screen.h"
+#include "platform/twips.h"
+#include "shell/frmAbout.h"
+#include "shell/frmExitScreen.h"
+#include "shell/frmStartup.h"
+#include "shell/link_label.h"
+#include "shell/shell_resources.h"
+#include "shell/web_pages.h"
+
+namespace {
+constexpr int BannerHeight = 90;
+constexpr int BannerBandHeight = 116;
+constexpr int ButtonBandHeight = 54;
+constexpr int BottomBandHeight = 46;
+constexpr int CaptionGap = 14;
+
+const QString WelcomeParagraph = QStringLiteral(
+    "Welcome to the first edition of the Orvanel! Here is your chance to make use of our free resources and "
+    "improve your knowledge of Astrology, Numerology, Tarot and Runes. Learn from the basics and understand "
+    "your personality better than ever before.");
+const QString FullBrandOffer = QStringLiteral(
+    "Home Business Opportunity. Start your own Internet business and make money online. Get this software "
+    "fully branded for your website. Click here for more details.");
+
+struct CaptionStyle {
+    QString text;
+    QColor colour;
+    double points;
+};
+
+// Captions of the start page by index; 3..6 open the courses (astrology, numerology, tarot, runes).
+const std::array<CaptionStyle, 7>& captionStyles()
+{
+    static const std::array<CaptionStyle, 7> styles = {{
+        {QStringLiteral("Welcome to Orvanel"), QColor(0, 255, 255), 12},
+        {WelcomeParagraph, QColor(255, 0, 0), 8.25},
+        {QStringLiteral("Orvanel includes the following programs"), QColor(0, 255, 255), 12},
+        {QStringLiteral("Learn Astrology"), QColor(255, 255, 0), 12},
+        {QStringLiteral("Learn Numerology"), QColor(255, 0, 255), 12},
+        {QStringLiteral("Learn Tarot"), QColor(0, 255, 0), 12},
+        {QStringLiteral("Learn Runes"), QColor(0, 255, 255), 12},
+    }};
+    return styles;
+}
+
+// Top to bottom on the start page, as the buttons run left to right.
+constexpr std::array<int, 7> CaptionOrder = {0, 1, 2, 3, 5, 4, 6};
+// Left to right in the button band: astrology, tarot, numerology, runes.
+constexpr std::array<int, 4> ButtonOrder = {0, 2, 1, 3};
+constexpr std::array<const char*, 4> ButtonPictures = {":/shell/astrology", ":/shell/numerology", ":/shell/tarot",
+                                                       ":/shell/runes"};
+constexpr std::array<const char*, 4> ButtonCaptions = {"Learn Astrology", "Learn Numerology", "Learn Tarot",
+                                                       "Learn Runes"};
+
+QFont verdana(double points, bool bold)
+{
+    QFont f(QStringLiteral("Verdana"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+QWidget* band(QWidget* parent, const char* name, const QColor& colour, int height)
+{
+    auto* w = new QWidget(parent);
+    w->setObjectName(QLatin1String(name));
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colour);
+    w->setPalette(p);
+    w->setFixedHeight(height);
+    return w;
+}
+
+// Left edge (pixels) that centres a widget of the given width on the screen, from twips.
+int centredLeft(int widthPixels)
+{
+    return platform::twipsToPixels((platform::ScreenWidthTwips() - platform::pixelsToTwips(widthPixels)) / 2.0);
+}
+} // namespace
+
+frmMDI::frmMDI() : platform::Form(this, QString::fromLatin1(FormName))
+{
+    InitShellResources();
+    setObjectName(QLatin1String(FormName));
+    setWindowTitle(QStringLiteral("Orvanel v1.20"));
+    setWindowIcon(QIcon(QStringLiteral(":/shell/icon")));
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    buildBanner(central);
+    buildButtonBand(central);
+    buildStartPage(central);
+    mdiArea = new QMdiArea(central);
+    mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea->setBackground(QColor(0x20, 0x24, 0x3a));
+    mdiArea->hide();
+    buildBottomBand(central);
+    column->addWidget(Picture6);
+    column->addWidget(Picture1);
+    column->addWidget(picMain, 1);
+    column->addWidget(mdiArea, 1);
+    column->addWidget(PicCoBrand);
+    setCentralWidget(central);
+    buildMenus();
+    platform::Forms::setMdiArea(mdiArea);
+
+    const QScreen* screen = this->screen();
+    resize(screen ? screen->availableGeometry().size() : QSize(1024, 768));
+}
+
+void frmMDI::buildBanner(QWidget* parent)
+{
+    Picture6 = band(parent, "Picture6", Qt::black, BannerBandHeight);
+    auto* picture = new LinkLabel(QString(), Picture6);
+    picture->setObjectName(QStringLiteral("Picture6Image"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/shell/banner")));
+    picture->setCursor(Qt::PointingHandCursor);
+    picture->setGeometry(0, 0, 900, BannerHeight);
+    connect(picture, &LinkLabel::clicked, this, &modHelp::GoToHomePage);
+
+    lblVelmoraBanner = new LinkLabel(
+        QStringLiteral("Join Velmora, the free discussion forum on astrology, numerology, tarot and runes - "
+                       "visit our web site today!"),
+        Picture6);
+    lblVelmoraBanner->setObjectName(QStringLiteral("lblVelmoraBanner"));
+    lblVelmoraBanner->setFont(verdana(8.25, true));
+    lblVelmoraBanner->setStyleSheet(QStringLiteral("color: rgb(255, 215, 120);"));
+    lblVelmoraBanner->makeLink();
+    lblVelmoraBanner->adjustSize();
+    lblVelmoraBanner->move(0, BannerHeight + 4);
+    connect(lblVelmoraBanner, &LinkLabel::clicked, this, &modHelp::GoToHomePage);
+}
+
+void frmMDI::buildButtonBand(QWidget* parent)
+{
+    Picture1 = band(parent, "Picture1", QColor(0x1b, 0x1f, 0x3a), ButtonBandHeight);
+    picButtonContainer = new QWidget(Picture1);
+    picButtonContainer->setObjectName(QStringLiteral("picButtonContainer"));
+    auto* row = new QHBoxLayout(picButtonContainer);
+    row->setContentsMargins(8, 6, 8, 6);
+    row->setSpacing(8);
+    for (int slot = 0; slot < 4; ++slot) {
+        const int index = ButtonOrder[slot];
+        auto* picture = new QLabel(picButtonContainer);
+        picture->setObjectName(QStringLiteral("Picture%1").arg(slot + 2));
+        picture->setPixmap(QPixmap(QLatin1String(ButtonPictures[index])));
+        picture->setFixedSize(32, 32);
+        auto* button = new QPushButton(QLatin1String(ButtonCaptions[index]), picButtonContainer);
+        button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(index));
+        button->setFont(verdana(8.25, true));
+        button->setMinimumSize(150, 32);
+        button->setCursor(Qt::PointingHandCursor);
+        cmdSelectOption[index] = button;
+        connect(button, &QPushButton::clicked, this, [this, index] { cmdSelectOption_Click(index); });
+        if (slot > 0)
+            row->addSpacing(14);
+        row->addWidget(picture);
+        row->addWidget(button);
+    }
+    picButtonContainer->adjustSize();
+    picButtonContainer->move(0, (ButtonBandHeight - picButtonContainer->height()) / 2);
+}
+
+void frmMDI::buildStartPage(QWidget* parent)
+{
+    picMain = new QWidget(parent);
+    picMain->setObjectName(QStringLiteral("picMain"));
+    picMain->setAutoFillBackground(true);
+    QPalette p = picMain->palette();
+    p.setColor(QPalette::Window, Qt::black);
+    picMain->setPalette(p);
+    picMain->setMouseTracking(true);
+    picMain->installEventFilter(this);
+
+    int top = 28;
+    for (int index : CaptionOrder) {
+        const CaptionStyle& style = captionStyles()[index];
+        auto* caption = new LinkLabel(style.text, picMain);
+        caption->setObjectName(QStringLiteral("lblCaption_%1").arg(index));
+        caption->setFont(verdana(style.points, true));
+        QPalette palette = caption->palette();
+        palette.setColor(QPalette::WindowText, style.colour);
+        caption->setPalette(palette);
+        caption->setTextFormat(Qt::PlainText);
+        if (index == 1) {
+            caption->setWordWrap(true);
+            caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            caption->setFixedWidth(620);
+            caption->setFixedHeight(caption->heightForWidth(620));
+        } else {
+            caption->adjustSize();
+        }
+        if (index >= 3)
+            caption->setCursor(Qt::PointingHandCursor);
+        caption->move(0, top);
+        top += caption->height() + (index == 2 ? CaptionGap * 2 : CaptionGap);
+        lblCaption[index] = caption;
+        connect(caption, &LinkLabel::clicked, this, [this, index] { lblCaption_Click(index); });
+        connect(caption, &LinkLabel::mouseMoved, this, [this, index] { lblCaption_MouseMove(index); });
+    }
+}
+
+void frmMDI::buildBottomBand(QWidget* parent)
+{
+    PicCoBrand = band(parent, "PicCoBrand", QColor(0x1b, 0x1f, 0x3a), BottomBandHeight);
+    Label7 = new LinkLabel(FullBrandOffer, PicCoBrand);
+    Label7->setObjectName(QStringLiteral("Label7"));
+    Label7->setFont(verdana(8.25, false));
+    Label7->setStyleSheet(QStringLiteral("color: rgb(170, 220, 255);"));
+    Label7->setWordWrap(true);
+    Label7->makeLink();
+    Label7->setGeometry(10, 3, 640, BottomBandHeight - 6);
+    connect(Label7, &LinkLabel::clicked, this, &modHelp::GoToFullyBranded);
+
+    cmdMdiExit = new QPushButton(QStringLiteral("&Exit"), PicCoBrand);
+    cmdMdiExit->setObjectName(QStringLiteral("cmdMdiExit"));
+    cmdMdiExit->setFont(verdana(8.25, true));
+    cmdMdiExit->resize(96, 30);
+    cmdMdiExit->move(0, (BottomBandHeight - 30) / 2);
+    connect(cmdMdiExit, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
+}
+
+void frmMDI::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &frmMDI::mnuExit_Click);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    auto add = [&](const char* name, const char* caption, auto slot) {
+        QAction* action = help->addAction(QLatin1String(caption));
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, slot);
+    };
+    add("mnuOnline", "&Online Help", &modHelp::GoToOnlineHelp);
+    add("mnuVisit", "&Visit Us Online", &modHelp::GoToHomePage);
+    help->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
+    add("mnuUpdate", "Check for Software &Update", &modHelp::GoToDownload);
+    help->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
+    QAction* about = help->addAction(QStringLiteral("&About Software"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this, &frmMDI::mnuAbout_Click);
+}
+
+void frmMDI::Form_Load()
+{
+    // Centre the banner text, the course buttons and the captions on the screen; the exit
+    // button keeps 120 twips from the right edge.
+    lblVelmoraBanner->move(centredLeft(lblVelmoraBanner->width()), lblVelmoraBanner->y());
+    picButtonContainer->move(centredLeft(picButtonContainer->width()), picButtonContainer->y());
+    for (LinkLabel* caption : lblCaption)
+        caption->move(centredLeft(caption->width()), caption->y());
+    const double exitLeft = platform::ScreenWidthTwips() - (platform::pixelsToTwips(cmdMdiExit->width()) + 120);
+    cmdMdiExit->move(platform::twipsToPixels(exitLeft), cmdMdiExit->y());
+    // The banner picture sits in the middle of its band.
+    if (auto* picture = Picture6->findChild<QLabel*>(QStringLiteral("Picture6Image")))
+        picture->move(centredLeft(picture->width()), 0);
+}
+
+void frmMDI::Form_Unload()
+{
+    platform::Forms::instance<frmExitScreen>()->show();
+    if (frmStartup* startup = platform::Forms::find<frmStartup>())
+        startup->hide();
+    platform::Forms::setMdiArea(nullptr);
+}
+
+void frmMDI::closeEvent(QCloseEvent* event)
+{
+    unloadOnClose();
+    event->accept();
+}
+
+bool frmMDI::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == picMain && event->type() == QEvent::MouseMove)
+        picMain_MouseMove();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMDI::setStartPageVisible(bool visible)
+{
+    picMain->setVisible(visible);
+    mdiArea->setVisible(!visible);
+}
+
+void frmMDI::ShowStartPage()
+{
+    if (frmMDI* main = platform::Forms::find<frmMDI>())
+        main->setStartPageVisible(true);
+}
+
+void frmMDI::closeCourseWindows()
+{
+    for (const char* name : CourseWindows)
+        platform::Forms::unload(QString::fromLatin1(name));
+    platform::Forms::unload(QString::fromLatin1(RunesMeaningTestWindow));
+}
+
+void frmMDI::openCourse(int index)
+{
+    const QString name = QString::fromLatin1(CourseWindows[static_cast<std::size_t>(index)]);
+    // A course that is not part of this build has no window to open.
+    if (!platform::Forms::hasFactory(name))
+        return;
+    closeCourseWindows();
+    setStartPageVisible(false);
+    platform::Form* course = platform::Forms::instance(name);
+    platform::Forms::showMdiChild(course);
+    course->setLeftTwips((platform::ScreenWidthTwips() - course->widthTwips()) / 2.0);
+    course->setTopTwips(0);
+}
+
+void frmMDI::cmdSelectOption_Click(int index) { openCourse(index); }
+
+void frmMDI::lblCaption_Click(int index)
+{
+    if (index >= 3)
+        openCourse(index - 3);
+    else
+        closeCourseWindows();
+}
+
+void frmMDI::lblCaption_MouseMove(int index)
+{
+    if (index >= 3)
+        lblCaption[static_cast<std::size_t>(index)]->setUnderline(true);
+}
+
+void frmMDI::picMain_MouseMove()
+{
+    for (LinkLabel* caption : lblCaption)
+        caption->setUnderline(false);
+}
+
+void frmMDI::cmdMdiExit_Click() { platform::Forms::unload(this); }
+
+void frmMDI::mnuExit_Click() { platform::Forms::unload(this); }
+
+void frmMDI::mnuAbout_Click() { frmAbout::ShowModal(this); }

@@ -1,0 +1,65 @@
+#pragma once
+// The main window: banner, course launcher, the black start page with its captions,
+// the bottom band, and the File and Help menus. Course windows open in its MDI area.
+#include <QMainWindow>
+#include <array>
+
+#include "platform/forms.h"
+
+class QMdiArea;
+class QPushButton;
+class QLabel;
+class LinkLabel;
+
+class frmMDI : public QMainWindow, public platform::Form {
+    Q_OBJECT
+public:
+    static constexpr const char* FormName = "frmMDI";
+    // Window names of the courses, in the order of the course buttons' indices.
+    static constexpr std::array<const char*, 4> CourseWindows = {
+        "frmLearnAstrologyMain", "frmLearnNumerologyMain", "frmLearnTarotMain", "frmLearnRunesMain"};
+    static constexpr const char* RunesMeaningTestWindow = "frmLearnRunesMeaningTest";
+
+    frmMDI();
+
+    // The start page; course windows show it again when they unload.
+    QWidget* picMain = nullptr;
+    void setStartPageVisible(bool visible);
+    // Shows the start page if the main window is loaded (called from course unload steps).
+    static void ShowStartPage();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void cmdSelectOption_Click(int index);
+    void lblCaption_Click(int index);
+    void lblCaption_MouseMove(int index);
+    void picMain_MouseMove();
+    void cmdMdiExit_Click();
+    void mnuExit_Click();
+    void mnuAbout_Click();
+
+private:
+    void buildBanner(QWidget* parent);
+    void buildButtonBand(QWidget* parent);
+    void buildStartPage(QWidget* parent);
+    void buildBottomBand(QWidget* parent);
+    void buildMenus();
+    void closeCourseWindows();
+    void openCourse(int index);
+
+    QWidget* Picture6 = nullptr;
+    LinkLabel* lblVelmoraBanner = nullptr;
+    QWidget* Picture1 = nullptr;
+    QWidget* picButtonContainer = nullptr;
+    std::array<QPushButton*, 4> cmdSelectOption{};
+    std::array<LinkLabel*, 7> lblCaption{};
+    QWidget* PicCoBrand = nullptr;
+    LinkLabel* Label7 = nullptr;
+    QPushButton* cmdMdiExit = nullptr;
+    QMdiArea* mdiArea = nullptr;
+};

@@ -1,0 +1,19 @@
+#include "shell/shutdown.h"
+
+#include "platform/forms.h"
+#include "platform/process.h"
+
+namespace modHelp {
+
+void ShutdownApplication()
+{
+    // In load order, including windows that an unload step itself opens (the main window
+    // opens the exit screen). An unload step may run the shutdown again; the inner call
+    // then finishes the work and ends the process, and this one stops.
+    while (!platform::ProcessEnding() && !platform::Forms::loaded().empty())
+        platform::Forms::unload(platform::Forms::loaded().front());
+    if (!platform::ProcessEnding())
+        platform::EndProcess();
+}
+
+} // namespace modHelp

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace modHelp {
+
+// Unloads every loaded window in load order (each unload step runs), then ends the process.
+// Safe to enter again from an unload step; the inner call finishes the work.
+void ShutdownApplication();
+
+} // namespace modHelp

@@ -1,0 +1,87 @@
+#include "shell/update_reminder.h"
+
+#include <QLocale>
+
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "shell/settings_store.h"
+#include "shell/web_pages.h"
+
+namespace modHelp {
+namespace {
+QString DurationValueName;
+
+constexpr int ReminderDays = 14;
+
+// Character codes as the ANSI code page sees them; what it cannot hold becomes "?".
+int ansiCode(QChar c) { return c.unicode() <= 255 ? c.unicode() : '?'; }
+
+QString shifted(const QString& text, int by)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        const int code = ansiCode(c) + by;
+        if (code >= 0 && code <= 255)
+            result.append(QChar(code));
+    }
+    return result;
+}
+
+QString generalFormat()
+{
+    const QLocale locale = QLocale::system();
+    QString date = locale.dateFormat(QLocale::ShortFormat);
+    // A two-digit year would read back a century off.
+    if (!date.contains(QStringLiteral("yyyy")))
+        date.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return date + QLatin1Char(' ') + locale.timeFormat(QLocale::LongFormat);
+}
+
+void storeStamp()
+{
+    settings_store::SaveSetting(ScrambleText(QStringLiteral("Duration")),
+                                ScrambleText(GeneralDateTimeText(platform::Now())));
+}
+
+// Calendar-day boundaries from today to the stamp, negative when the stamp is past.
+qint64 daysFromNow(const QDateTime& stamp) { return platform::Now().date().daysTo(stamp.date()); }
+} // namespace
+
+QString ScrambleText(const QString& text) { return shifted(text, 85); }
+
+QString UnscrambleText(const QString& text) { return shifted(text, -85); }
+
+QString GeneralDateTimeText(const QDateTime& moment) { return QLocale::system().toString(moment, generalFormat()); }
+
+QDateTime ParseGeneralDateTime(const QString& text)
+{
+    QDateTime moment = QLocale::system().toDateTime(text, generalFormat());
+    if (!moment.isValid())
+        moment = QDateTime::fromString(text, Qt::ISODate);
+    return moment;
+}
+
+void ShowUpdateReminder()
+{
+    DurationValueName = ScrambleText(QStringLiteral("Duration"));
+    const QString stored = UnscrambleText(settings_store::GetSetting(DurationValueName));
+    const QDateTime stamp = ParseGeneralDateTime(stored);
+
+    // First run, or a stamp that no longer reads as a date: store a fresh one silently.
+    if (stored.isEmpty() || !stamp.isValid()) {
+        storeStamp();
+        return;
+    }
+    if (!(daysFromNow(stamp) < -ReminderDays) && !(daysFromNow(stamp) > ReminderDays))
+        return;
+
+    const int answer = platform::MsgBox(QStringLiteral("There maybe an update to this software available\r"
+                                                       "Do you want to check for an update?"),
+                                        platform::vbYesNo + platform::vbInformation);
+    storeStamp();
+    if (answer == platform::vbYes)
+        GoToDownload();
+}
+
+} // namespace modHelp

@@ -1,0 +1,21 @@
+#pragma once
+// The reminder that offers, about every two weeks, to look for an update, and the
+// character scrambler that hides its stored stamp.
+#include <QDateTime>
+#include <QString>
+
+namespace modHelp {
+
+void ShowUpdateReminder();
+
+// Shifts every character code up by 85; characters that would pass code 255 are left out.
+QString ScrambleText(const QString& text);
+// Shifts every character code down by 85; characters below code 85 are left out.
+QString UnscrambleText(const QString& text);
+
+// The general date-time text of a moment (the user's short date with a four-digit
+// year, then the time), and its reading; an unreadable text gives an invalid moment.
+QString GeneralDateTimeText(const QDateTime& moment);
+QDateTime ParseGeneralDateTime(const QString& text);
+
+} // namespace modHelp

@@ -1,0 +1,18 @@
+// Entry point shared by every test executable: runs each registered test class in turn.
+#include "test_registry.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <QTest>
+
+int main(int argc, char** argv)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    int failures = 0;
+    for (const auto& make : orvanel_test::registry()) {
+        auto test = make();
+        failures += QTest::qExec(test.get(), argc, argv);
+    }
+    return failures == 0 ? 0 : 1;
+}
