@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "bench_probe.h"
+#include "courses/runes/runes_course.h"
 #include "platform/forms.h"
 #include "platform/process.h"
 #include "shell/frmStartup.h"
@@ -14,6 +16,9 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/icon")));
     // Only the shutdown ends the program; closing the main window leads to the exit screen.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    RegisterRunesCourse();
+    InstallBenchProbe();
 
     platform::Forms::instance<frmStartup>();
     if (platform::ProcessEnding())

@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "platform/message_box.h"
@@ -203,6 +204,7 @@ void frmExitScreen::buildControls()
     cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit->setFont(verdana(9, true));
+    cmdSubmit->setMinimumSize(190, 30);
 
     // Group titles are drawn in the Text colour; the boxes inside keep dark text on white.
     for (QGroupBox* frame : {Frame6, Frame2}) {
@@ -219,7 +221,7 @@ void frmExitScreen::buildControls()
     cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setFont(verdana(10, true));
-    cmdClose->setMinimumWidth(110);
+    cmdClose->setMinimumSize(110, 30);
 }
 
 void frmExitScreen::buildLayout()
@@ -286,6 +288,9 @@ void frmExitScreen::Form_Load()
     Label2->setText(supportMessage(platform::RndInt(4)));
     // Topmost, shown where it is, without taking activation.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    adjustSize();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
     show();
 }
 

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -71,6 +72,56 @@ QFont verdana(double points, bool bold)
     return f;
 }
 
+// The banner's band: the picture sits in the middle and each of its edges runs on to the
+// side of the band, so the banner spans any window width without a seam.
+class BannerBand : public QWidget {
+public:
+    explicit BannerBand(QWidget* parent) : QWidget(parent) {}
+    void setPicture(QLabel* picture)
+    {
+        m_picture = picture;
+        const QImage banner = picture->pixmap().toImage();
+        m_leftEdge = edgeColumn(banner, 0);
+        m_rightEdge = edgeColumn(banner, banner.width() - EdgeSample);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::black);
+        if (!m_picture || m_leftEdge.isNull())
+            return;
+        const QRect at = m_picture->geometry();
+        const int h = m_leftEdge.height();
+        painter.drawImage(QRect(0, at.y(), at.x(), h), m_leftEdge);
+        painter.drawImage(QRect(at.right() + 1, at.y(), width() - at.right() - 1, h), m_rightEdge);
+    }
+
+private:
+    static constexpr int EdgeSample = 8;
+
+    // One pixel per row: the darkest of the edge's first columns, so stars leave no streak.
+    static QImage edgeColumn(const QImage& banner, int fromX)
+    {
+        if (banner.isNull())
+            return {};
+        QImage column(1, banner.height(), QImage::Format_RGB32);
+        for (int y = 0; y < banner.height(); ++y) {
+            QColor darkest = banner.pixelColor(fromX, y);
+            for (int x = fromX; x < fromX + EdgeSample; ++x)
+                if (banner.pixelColor(x, y).lightness() < darkest.lightness())
+                    darkest = banner.pixelColor(x, y);
+            column.setPixelColor(0, y, darkest);
+        }
+        return column;
+    }
+
+    QLabel* m_picture = nullptr;
+    QImage m_leftEdge;
+    QImage m_rightEdge;
+};
+
 QWidget* band(QWidget* parent, const char* name, const QColor& colour, int height)
 {
     auto* w = new QWidget(parent);
@@ -124,10 +175,14 @@ frmMDI::frmMDI() : platform::Form(this, QString::fromLatin1(FormName))
 
 void frmMDI::buildBanner(QWidget* parent)
 {
-    Picture6 = band(parent, "Picture6", Qt::black, BannerBandHeight);
+    auto* bannerBand = new BannerBand(parent);
+    bannerBand->setObjectName(QStringLiteral("Picture6"));
+    bannerBand->setFixedHeight(BannerBandHeight);
+    Picture6 = bannerBand;
     auto* picture = new LinkLabel(QString(), Picture6);
     picture->setObjectName(QStringLiteral("Picture6Image"));
     picture->setPixmap(QPixmap(QStringLiteral(":/shell/banner")));
+    bannerBand->setPicture(picture);
     picture->setCursor(Qt::PointingHandCursor);
     picture->setGeometry(0, 0, 900, BannerHeight);
     connect(picture, &LinkLabel::clicked, this, &modHelp::GoToHomePage);

@@ -41,6 +41,13 @@ void SaveSetting(const QString& name, const QString& value)
     store.setValue(key(name), value);
 }
 
+void SaveSettings(const std::vector<std::pair<QString, QString>>& values)
+{
+    QSettings store(SettingsFile(), QSettings::IniFormat);
+    for (const auto& [name, value] : values)
+        store.setValue(key(name), value);
+}
+
 void setSettingsFile(const QString& path) { overridePath() = path; }
 
 } // namespace settings_store

@@ -1,0 +1,56 @@
+#pragma once
+// The study side of the runes course: the study list, the eight stored study settings and
+// the two goal files. QtCore only.
+#include <QString>
+#include <array>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace modLearnRunes {
+
+// Working table of the list builder: the rune number, or -1 for a rune whose aett is not ticked.
+extern std::array<int, 24> RuneFlags;
+// Rune numbers of the study list in ascending order (8, 16 or 24 entries).
+extern std::vector<int> StudyList;
+// Index into StudyList of the rune the study view shows.
+extern int StudyPosition;
+
+// Builds StudyList from the ticked aetts.
+void BuildStudyList(const std::array<bool, 3>& aettTicked);
+
+// The eight boxes of the settings page.
+struct StudySettings {
+    std::array<bool, 3> groups{};   // chkGroups: the three aetts
+    std::array<bool, 3> meanings{}; // chkMeanings: upright, reversed, merkstave
+    std::array<bool, 2> objects{};  // chkObjects: keywords, also known as
+
+    static StudySettings allTicked();
+    bool operator==(const StudySettings&) const = default;
+};
+
+// The stored values, by name and text, in the order they are written:
+// StoneGroup0, StoneMeaning0, StoneObject0, StoneGroup1, .. StoneMeaning2.
+std::vector<std::pair<QString, QString>> StudySettingValues(const StudySettings& settings);
+// Reads the stored choice; empty when none was ever saved ("StoneGroup0" empty). A value
+// ticks its box when it is the number 1; anything else, text included, leaves it unticked.
+std::optional<StudySettings> LoadStudySettings();
+void SaveStudySettings(const StudySettings& settings);
+// The message that refuses the choice, or an empty text when it can be saved.
+QString StudySettingsProblem(const StudySettings& settings);
+
+// Goal files Goal1.txt and Goal2.txt in the program folder (goal = 1 or 2).
+QString GoalFilePath(int goal);
+QString DefaultGoalLine(int goal); // "This is Goal 1."
+// Creates a missing goal file holding its default line.
+void EnsureGoalFile(int goal);
+// The goal's text as its box shows it: every line of the file followed by a line break.
+// Empty when the file cannot be read.
+QString ReadGoalText(int goal);
+// What a save writes for the box text: the text without leading blanks and without trailing
+// blanks and line breaks, its line breaks as CR LF, then CR LF.
+QString GoalFileContent(const QString& boxText);
+// Writes the goal file from the box text; false when the file cannot be written.
+bool SaveGoal(int goal, const QString& boxText);
+
+} // namespace modLearnRunes

@@ -1,0 +1,331 @@
+// Runes test runs: question order, question builders, answer check and result list.
+#include "courses/runes/modLearnRunesTest.h"
+
+#include <algorithm>
+#include <span>
+
+#include "courses/runes/modLearnRunes.h"
+#include "platform/random.h"
+
+namespace modLearnRunesTest {
+
+std::array<int, QuestionCount + 2> QuestionOrder{};
+int TestLevel = BeginnerLevel;
+std::array<int, 4> StonePositions{};
+int KeywordQuestionNo = 0;
+int MeaningQuestionNo = 0;
+QStringList CorrectAnswers;
+QStringList AnswerChoices;
+std::array<QString, QuestionCount + 1> QuestionResults;
+int QuestionScore = 0;
+int TotalScore = 0;
+
+namespace {
+
+using namespace modLearnRunes;
+
+const std::array<QString, RuneCount>& meaningTable(int position)
+{
+    switch (position) {
+    case PositionReversed: return ReversedMeanings;
+    case PositionMerkstave: return MerkstaveMeanings;
+    default: return UprightMeanings;
+    }
+}
+
+// The seven runes that read the same upside down carry a note as their reversed text and a
+// merkstave text of their own; every other rune has one text for both.
+bool isNonReversible(int rune) { return ReversedMeanings[rune] != MerkstaveMeanings[rune]; }
+
+bool positionAsked(int position) { return StonePositions[position] == PositionAsked; }
+
+int& questionNumber(TestKind kind) { return kind == TestKind::Keywords ? KeywordQuestionNo : MeaningQuestionNo; }
+
+// Clamped so that a stray number can never index outside the order.
+int runeOfQuestion(int n) { return QuestionOrder[std::clamp(n, 1, QuestionCount)]; }
+
+Question startQuestion(int n)
+{
+    FillRuneTables();
+    platform::Randomize();
+    Question q;
+    q.number = n;
+    q.rune = runeOfQuestion(n);
+    q.stoneName = StoneNames[q.rune];
+    q.pictureKey = StoneImageKey(q.rune);
+    q.indexCaption = QStringLiteral("Question %1").arg(n);
+    const bool beginner = TestLevel == BeginnerLevel;
+    q.choiceCaption = beginner ? QStringLiteral("You must choose only 1 option") : QStringLiteral("You must choose 4 options");
+    q.requiredTicks = RequiredTicks();
+    CorrectAnswers = QStringList(beginner ? 1 : AdvancedAnswers);
+    AnswerChoices = QStringList(OptionCount());
+    return q;
+}
+
+// Places each correct answer in turn on a free option, drawn among all options.
+void placeAnswers(const QStringList& answers)
+{
+    QList<int> taken;
+    for (const QString& answer : answers) {
+        int p;
+        do
+            p = platform::RndInt(AnswerChoices.size());
+        while (taken.contains(p));
+        taken.append(p);
+        AnswerChoices[p] = answer;
+    }
+}
+
+Question finishQuestion(Question q)
+{
+    q.options = AnswerChoices;
+    q.correctAnswers = CorrectAnswers;
+    return q;
+}
+
+// Stone position asked by a Beginner meaning question: c picks an order of preference, and
+// the first position of that order the run asks about wins.
+int drawAskedPosition()
+{
+    static constexpr std::array<std::array<int, 3>, 3> Preference{{
+        {PositionUpright, PositionReversed, PositionMerkstave},
+        {PositionReversed, PositionUpright, PositionMerkstave},
+        {PositionMerkstave, PositionUpright, PositionReversed},
+    }};
+    const auto& order = Preference[platform::RndInt(3)];
+    for (int position : order)
+        if (positionAsked(position))
+            return position;
+    return order[0]; // the wizard always asks at least one position
+}
+
+// Draws a meaning of any rune in any position until `excluded` refuses it no more.
+template <typename Excluded>
+QString drawWrongMeaning(Excluded excluded)
+{
+    for (;;) {
+        const int t = platform::RndInt(3);
+        const int k = platform::RndInt(RuneCount);
+        if (!excluded(t, k))
+            return meaningTable(t)[k];
+    }
+}
+
+QString joinedEntries(std::span<const QString> entries)
+{
+    QStringList parts;
+    for (const QString& entry : entries)
+        parts << entry;
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+int OptionCount() { return TestLevel == BeginnerLevel ? BeginnerOptions : AdvancedOptions; }
+
+int RequiredTicks() { return TestLevel == BeginnerLevel ? 1 : AdvancedAnswers; }
+
+void ShuffleQuestionOrder()
+{
+    for (int i = 1; i <= QuestionCount; ++i) {
+        platform::Randomize();
+        int r = platform::RndInt(QuestionCount);
+        for (int j = 1; j < i; ++j) {
+            if (QuestionOrder[j] == r) {
+                r = platform::RndInt(QuestionCount);
+                j = 0; // compare again from slot 1
+            }
+        }
+        QuestionOrder[i] = r;
+    }
+}
+
+Question BuildKeywordQuestion()
+{
+    Question q = startQuestion(KeywordQuestionNo);
+    const int first = q.rune * KeywordsPerRune;
+    if (TestLevel == BeginnerLevel) {
+        CorrectAnswers[0] = StoneKeywords[first + platform::RndInt(KeywordsPerRune)];
+        for (QString& choice : AnswerChoices) {
+            int k;
+            do
+                k = platform::RndInt(StoneKeywords.size());
+            while (StoneKeywords[k] == CorrectAnswers[0]);
+            choice = StoneKeywords[k];
+        }
+        AnswerChoices[platform::RndInt(BeginnerOptions)] = CorrectAnswers[0];
+    } else {
+        for (int j = 0; j < AdvancedAnswers; ++j)
+            CorrectAnswers[j] = StoneKeywords[first + j];
+        for (QString& choice : AnswerChoices) {
+            int k;
+            do
+                k = platform::RndInt(StoneKeywords.size());
+            while (CorrectAnswers.contains(StoneKeywords[k]));
+            choice = StoneKeywords[k];
+        }
+        placeAnswers(CorrectAnswers);
+    }
+    return finishQuestion(q);
+}
+
+QString KeywordsLine(int rune)
+{
+    return QStringLiteral("Keywords: ") + joinedEntries(std::span<const QString>(modLearnRunes::StoneKeywords)
+                             .subspan(static_cast<std::size_t>(rune * modLearnRunes::KeywordsPerRune),
+                                      modLearnRunes::KeywordsPerRune));
+}
+
+QString AlternativeNamesLine(int rune)
+{
+    return QStringLiteral("Also known as: ")
+        + joinedEntries(std::span<const QString>(modLearnRunes::AlternativeNames)
+                            .subspan(static_cast<std::size_t>(rune * modLearnRunes::AlternativeNamesPerRune),
+                                     modLearnRunes::AlternativeNamesPerRune));
+}
+
+QStringList AdvancedMeaningAnswers(int rune)
+{
+    QStringList answers;
+    auto add = [&answers](const QString& text) {
+        if (answers.size() < AdvancedAnswers && !answers.contains(text))
+            answers.append(text);
+    };
+    for (int position = PositionUpright; position <= PositionMerkstave; ++position)
+        if (positionAsked(position))
+            add(meaningTable(position)[rune]);
+    for (int position = PositionUpright; position <= PositionMerkstave; ++position)
+        add(meaningTable(position)[rune]);
+    add(KeywordsLine(rune));
+    add(AlternativeNamesLine(rune));
+    return answers;
+}
+
+Question BuildMeaningQuestion()
+{
+    Question q = startQuestion(MeaningQuestionNo);
+    const int rune = q.rune;
+    if (TestLevel == BeginnerLevel) {
+        q.askedPosition = drawAskedPosition();
+        CorrectAnswers[0] = meaningTable(q.askedPosition)[rune];
+        for (QString& choice : AnswerChoices)
+            choice = drawWrongMeaning([](int t, int k) { return meaningTable(t)[k] == CorrectAnswers[0]; });
+        AnswerChoices[platform::RndInt(BeginnerOptions)] = CorrectAnswers[0];
+    } else {
+        // Four options that belong to the rune count as correct, so a user who knows the rune
+        // can tick all four; they hold every meaning text of the rune, so no wrong option can
+        // be one. When the asked rune has a "cannot be reversed" note, the other runes' notes
+        // stay out too, as they say the same.
+        CorrectAnswers = AdvancedMeaningAnswers(rune);
+        const bool noteAsked = isNonReversible(rune);
+        for (QString& choice : AnswerChoices)
+            choice = drawWrongMeaning([noteAsked](int t, int k) {
+                if (CorrectAnswers.contains(meaningTable(t)[k]))
+                    return true;
+                return noteAsked && t == PositionReversed && isNonReversible(k);
+            });
+        placeAnswers(CorrectAnswers);
+    }
+    return finishQuestion(q);
+}
+
+AnswerCheck CheckAnswer(int questionNo, const QStringList& captions, const QList<bool>& ticked)
+{
+    AnswerCheck check;
+    const int shown = std::min<int>({OptionCount(), int(captions.size()), int(ticked.size())});
+    for (int i = 0; i < shown; ++i)
+        if (ticked[i])
+            ++check.tickedCount;
+    if (TestLevel == BeginnerLevel) {
+        if (check.tickedCount > 1)
+            check.message = QStringLiteral("You can select 1 option");
+        else if (check.tickedCount == 0)
+            check.message = QStringLiteral("You must select 1 option");
+    } else {
+        if (check.tickedCount == 0)
+            check.message = QStringLiteral("You must select 4 options");
+        else if (check.tickedCount != AdvancedAnswers)
+            check.message = QStringLiteral("You can select 4 options");
+    }
+    if (!check.accepted())
+        return check;
+
+    // One point for every correct answer that a ticked caption equals, character by character.
+    const int answers = TestLevel == BeginnerLevel ? 1 : AdvancedAnswers;
+    for (int i = 0; i < shown; ++i) {
+        if (!ticked[i])
+            continue;
+        for (int a = 0; a < answers && a < CorrectAnswers.size(); ++a)
+            if (captions[i] == CorrectAnswers[a])
+                ++check.score;
+    }
+    QuestionScore = check.score;
+    const QString outOf = TestLevel == BeginnerLevel ? QStringLiteral(" Correct Out of 1") : QStringLiteral(" Correct Out of 4");
+    if (questionNo >= 1 && questionNo <= QuestionCount)
+        QuestionResults[questionNo - 1] = QString::number(QuestionScore) + outOf;
+    TotalScore += QuestionScore;
+    return check;
+}
+
+NextPress PressNext(TestKind kind, const QStringList& captions, const QList<bool>& ticked)
+{
+    NextPress press;
+    int& n = questionNumber(kind);
+    if (n <= 0) {
+        QuestionScore = 0;
+        TotalScore = 0;
+        n = 1;
+        press.outcome = NextPress::ShowQuestion;
+        return press;
+    }
+    const AnswerCheck check = CheckAnswer(n, captions, ticked);
+    press.tickedCount = check.tickedCount;
+    if (!check.accepted()) {
+        press.message = check.message;
+        return press;
+    }
+    if (n < QuestionCount) {
+        ++n;
+        press.outcome = NextPress::ShowQuestion;
+        return press;
+    }
+    press.resultList = ResultListText(kind);
+    QuestionScore = 0;
+    TotalScore = 0;
+    press.outcome = NextPress::ShowResults;
+    return press;
+}
+
+QString ResultListText(TestKind kind)
+{
+    modLearnRunes::FillRuneTables();
+    const QString crLf = QStringLiteral("\r\n");
+    QString list;
+    for (int i = 1; i <= QuestionCount; ++i) {
+        const QString& name = modLearnRunes::StoneNames[QuestionOrder[i]];
+        list += QStringLiteral("%1.").arg(i, 2, 10, QLatin1Char('0'));
+        list += QString(10, QLatin1Char(' '));
+        list += name;
+        list += QString(std::max<qsizetype>(0, 30 - name.size()), QLatin1Char(' '));
+        list += QuestionResults[i - 1];
+        list += crLf;
+    }
+    list += QString(99, QLatin1Char('-')) + crLf;
+    list += QString::number(TotalScore) + QStringLiteral(" Correct Out Of ");
+    const bool beginner = TestLevel == BeginnerLevel;
+    if (kind == TestKind::Keywords)
+        list += beginner ? QStringLiteral(" 24 Keywords") : QStringLiteral(" 96 Keywords");
+    else
+        list += beginner ? QStringLiteral(" 24 Descriptions") : QStringLiteral(" 96 Descriptions");
+    return list;
+}
+
+bool TickCounter::click(bool nowTicked)
+{
+    if (!nowTicked)
+        return false;
+    ++TickCount;
+    return TickCount == RequiredTicks();
+}
+
+} // namespace modLearnRunesTest

@@ -1,0 +1,596 @@
+// The runes course window, driven through its controls: load step, settings, study view,
+// test set-up wizard, keyword test and goals.
+#include "../../courses/runes/frmLearnRunesMain.h"
+#include "../../courses/runes/modLearnRunes.h"
+#include "../../courses/runes/modLearnRunesTest.h"
+#include "../../courses/runes/rune_pictures.h"
+#include "../common/fixtures.h"
+#include "../common/test_registry.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QTest>
+
+#include "platform/forms.h"
+#include "platform/message_box.h"
+#include "shell/settings_store.h"
+
+using namespace modLearnRunes;
+using namespace modLearnRunesTest;
+
+namespace {
+
+const QStringList SettingNames{"StoneGroup0", "StoneGroup1", "StoneGroup2", "StoneMeaning0",
+                               "StoneMeaning1", "StoneMeaning2", "StoneObject0", "StoneObject1"};
+const QStringList SettingBoxes{"chkGroups_0", "chkGroups_1", "chkGroups_2", "chkMeanings_0",
+                               "chkMeanings_1", "chkMeanings_2", "chkObjects_0", "chkObjects_1"};
+const QString OfferPrompt = QStringLiteral("You Are Ready To Give Test\rAre You Sure You Want To Give Test");
+
+template <typename T>
+T* child(QWidget* window, const QString& name)
+{
+    T* control = window->findChild<T*>(name);
+    if (!control)
+        qFatal("no control %s", qPrintable(name));
+    return control;
+}
+
+void click(QWidget* window, const QString& name) { child<QAbstractButton>(window, name)->click(); }
+
+QString frontPage(QWidget* window) { return child<QStackedWidget>(window, "pages")->currentWidget()->objectName(); }
+
+QString frontStep(QWidget* window) { return child<QStackedWidget>(window, "testSteps")->currentWidget()->objectName(); }
+
+QString text(QWidget* window, const QString& name)
+{
+    QWidget* control = child<QWidget>(window, name);
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
+    if (auto* line = qobject_cast<QLineEdit*>(control))
+        return line->text();
+    return qobject_cast<QPlainTextEdit*>(control)->toPlainText();
+}
+
+bool enabled(QWidget* window, const QString& name) { return child<QWidget>(window, name)->isEnabled(); }
+
+QStringList storedSettings()
+{
+    QStringList values;
+    for (const QString& name : SettingNames)
+        values << settings_store::GetSetting(name);
+    return values;
+}
+
+void storeSettings(const QStringList& values)
+{
+    for (int i = 0; i < SettingNames.size(); ++i)
+        settings_store::SaveSetting(SettingNames[i], values[i]);
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QImage asRgb(const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_RGB32); }
+
+frmLearnRunesMain* openCourse() { return platform::Forms::instance<frmLearnRunesMain>(); }
+
+// Ticks the options the question counts as correct.
+void tickRightAnswers(QWidget* window, const char* boxes)
+{
+    for (int i = 0; i < 8; ++i) {
+        auto* box = child<QCheckBox>(window, QStringLiteral("%1_%2").arg(QLatin1String(boxes)).arg(i));
+        if (!box->isHidden() && CorrectAnswers.contains(box->text()) && !box->isChecked())
+            box->click();
+    }
+}
+
+void startKeywordTest(QWidget* window, int level)
+{
+    click(window, "cmdSubjects_2");
+    click(window, "optTestSubjects_1");
+    click(window, "cmdTestNext_0");
+    click(window, QStringLiteral("optTestLevel_%1").arg(level));
+    click(window, "cmdTestNext_2");
+}
+
+} // namespace
+
+class TestRunesMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { env = std::make_unique<TestEnvironment>(); }
+    void cleanup() { env.reset(); }
+
+    void firstLoad()
+    {
+        QVERIFY(!QFile::exists(QDir(env->programFolder()).filePath("Goal1.txt")));
+        frmLearnRunesMain* w = openCourse();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Velmora Learn Runes"));
+        QCOMPARE(fileBytes(QDir(env->programFolder()).filePath("Goal1.txt")), QByteArray("This is Goal 1.\r\n"));
+        QCOMPARE(fileBytes(QDir(env->programFolder()).filePath("Goal2.txt")), QByteArray("This is Goal 2.\r\n"));
+        QCOMPARE(text(w, "txtGoal1"), QStringLiteral("This is Goal 1.\n"));
+        QCOMPARE(text(w, "txtGoal2"), QStringLiteral("This is Goal 2.\n"));
+        for (const QString& box : SettingBoxes)
+            QVERIFY2(child<QCheckBox>(w, box)->isChecked(), qPrintable(box));
+        QCOMPARE(storedSettings(), QStringList(8, QStringLiteral("1")));
+        QVERIFY(env->messages.empty());
+        // Opens on the settings page, with the first rune ready behind it.
+        QCOMPARE(frontPage(w), QStringLiteral("picSettings"));
+        QCOMPARE(text(w, "lblStoneName"), QStringLiteral("Fehu"));
+        QCOMPARE(text(w, "txtKeywords"), QStringLiteral("Wealth, Mobility, Fulfillment, Intuition"));
+        QCOMPARE(text(w, "txtAlternativeNames"), QStringLiteral("Faihu, Foeh, Fe"));
+        QVERIFY(!enabled(w, "cmdBack"));
+        QVERIFY(enabled(w, "cmdNext"));
+        QVERIFY(!enabled(w, "txtGoal1") && !enabled(w, "cmdGoal1") && !child<QCheckBox>(w, "chkGoal1")->isChecked());
+        // Centred on the 1280-pixel test screen, at the top.
+        QCOMPARE(w->frame()->x(), (1280 - w->width()) / 2);
+        QCOMPARE(w->frame()->y(), 0);
+    }
+
+    void loadShowsEveryGoalLine()
+    {
+        QFile file(QDir(env->programFolder()).filePath("Goal2.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Learn Fehu\r\nLearn Uruz\r\nLearn them all\r\n");
+        file.close();
+        frmLearnRunesMain* w = openCourse();
+        QCOMPARE(text(w, "txtGoal2"), QStringLiteral("Learn Fehu\nLearn Uruz\nLearn them all\n"));
+        QCOMPARE(text(w, "txtGoal1"), QStringLiteral("This is Goal 1.\n"));
+    }
+
+    void storedSettingsChooseTheStudyList()
+    {
+        storeSettings({"1", "0", "1", "1", "1", "1", "1", "1"});
+        frmLearnRunesMain* w = openCourse();
+        QVERIFY(!child<QCheckBox>(w, "chkGroups_1")->isChecked());
+        QVERIFY(child<QCheckBox>(w, "chkGroups_2")->isChecked());
+        QCOMPARE(StudyList.size(), std::size_t(16));
+        click(w, "cmdSubjects_1");
+        for (int i = 0; i < 7; ++i)
+            click(w, "cmdNext");
+        QCOMPARE(text(w, "lblStoneName"), QStringLiteral("Wunjo"));
+        click(w, "cmdNext");
+        QCOMPARE(text(w, "lblStoneName"), QStringLiteral("Tiwaz"));
+    }
+
+    void refusedStoredSettings()
+    {
+        const QStringList stored{"0", "0", "0", "1", "0", "0", "1", "0"};
+        storeSettings(stored);
+        StudyList.clear();
+        frmLearnRunesMain* w = openCourse();
+        QCOMPARE(env->messages.size(), std::size_t(1));
+        QCOMPARE(env->messages[0].prompt, QStringLiteral("Please Select A Stone Group"));
+        QCOMPARE(env->messages[0].style, platform::vbCritical);
+        QCOMPARE(storedSettings(), stored);
+        QCOMPARE(frontPage(w), QStringLiteral("picSettings"));
+        QCOMPARE(text(w, "lblStoneName"), QStringLiteral("Stone Name"));
+        QVERIFY(StudyList.empty());
+    }
+
+    void saveSettings_data()
+    {
+        QTest::addColumn<QStringList>("untick");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("valid") << QStringList{"chkGroups_0", "chkMeanings_2"} << "";
+        QTest::newRow("no group") << QStringList{"chkGroups_0", "chkGroups_1", "chkGroups_2"} << "Please Select A Stone Group";
+        QTest::newRow("no text") << QStringList{"chkMeanings_0", "chkMeanings_1", "chkMeanings_2", "chkObjects_0", "chkObjects_1"}
+                                 << "Please Select A Stone Meaning";
+        QTest::newRow("only also known as") << QStringList{"chkMeanings_0", "chkMeanings_1", "chkMeanings_2", "chkObjects_0"} << "";
+        QTest::newRow("only upright") << QStringList{"chkMeanings_1", "chkMeanings_2", "chkObjects_0", "chkObjects_1"} << "";
+    }
+
+    void saveSettings()
+    {
+        QFETCH(QStringList, untick);
+        QFETCH(QString, message);
+        frmLearnRunesMain* w = openCourse();
+        for (const QString& box : untick)
+            click(w, box);
+        click(w, "cmdSaveSettings");
+        QStringList expected;
+        for (const QString& box : SettingBoxes)
+            expected << (untick.contains(box) ? QStringLiteral("0") : QStringLiteral("1"));
+        if (message.isEmpty()) {
+            QVERIFY(env->messages.empty());
+            QCOMPARE(storedSettings(), expected);
+        } else {
+            QCOMPARE(env->lastPrompt(), message);
+            QCOMPARE(env->messages.back().style, platform::vbCritical);
+            QCOMPARE(storedSettings(), QStringList(8, QStringLiteral("1")));
+            // Memorize stops at the same check, and the study does not start.
+            click(w, "cmdMemorize");
+            QCOMPARE(env->messages.size(), std::size_t(2));
+            QCOMPARE(frontPage(w), QStringLiteral("picSettings"));
+        }
+    }
+
+    void studyWalk_data()
+    {
+        auto runes = [](int first, int last) {
+            QList<int> list;
+            for (int r = first; r <= last; ++r)
+                list << r;
+            return list;
+        };
+        QTest::addColumn<QStringList>("untick");
+        QTest::addColumn<QList<int>>("runes");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("all, No") << QStringList{} << runes(0, 23) << platform::vbNo;
+        QTest::newRow("all, Yes") << QStringList{} << runes(0, 23) << platform::vbYes;
+        QTest::newRow("first aett") << QStringList{"chkGroups_1", "chkGroups_2"} << runes(0, 7) << platform::vbNo;
+        QTest::newRow("second aett") << QStringList{"chkGroups_0", "chkGroups_2"} << runes(8, 15) << platform::vbYes;
+        QTest::newRow("third aett") << QStringList{"chkGroups_0", "chkGroups_1"} << runes(16, 23) << platform::vbNo;
+        QTest::newRow("first and second") << QStringList{"chkGroups_2"} << runes(0, 15) << platform::vbYes;
+        QTest::newRow("first and third") << QStringList{"chkGroups_1"} << runes(0, 7) + runes(16, 23) << platform::vbNo;
+        QTest::newRow("second and third") << QStringList{"chkGroups_0"} << runes(8, 23) << platform::vbYes;
+    }
+
+    void studyWalk()
+    {
+        QFETCH(QStringList, untick);
+        QFETCH(QList<int>, runes);
+        QFETCH(int, answer);
+        frmLearnRunesMain* w = openCourse();
+        for (const QString& box : untick)
+            click(w, box);
+        click(w, "cmdMemorize");
+        QCOMPARE(frontPage(w), QStringLiteral("picMemorizeStones"));
+
+        QStringList shown{text(w, "lblStoneName")};
+        for (int i = 1; i < runes.size(); ++i) {
+            click(w, "cmdNext");
+            shown << text(w, "lblStoneName");
+            QVERIFY(enabled(w, "cmdBack") && enabled(w, "cmdNext"));
+        }
+        QStringList expected;
+        for (int r : runes)
+            expected << StoneNames[r];
+        QCOMPARE(shown, expected);
+        QVERIFY(env->messages.empty());
+
+        env->queueAnswer(answer);
+        click(w, "cmdNext");
+        QCOMPARE(env->messages.size(), std::size_t(1));
+        QCOMPARE(env->messages[0].prompt, OfferPrompt);
+        QCOMPARE(env->messages[0].style, 68);
+        QVERIFY(!enabled(w, "cmdNext"));
+        QCOMPARE(text(w, "lblStoneName"), expected.last());
+        if (answer == platform::vbYes) {
+            QCOMPARE(frontPage(w), QStringLiteral("picTestSetUp"));
+            QCOMPARE(frontStep(w), QStringLiteral("fraTestSubjects"));
+        } else {
+            QCOMPARE(frontPage(w), QStringLiteral("picMemorizeStones"));
+            click(w, "cmdBack");
+            QCOMPARE(text(w, "lblStoneName"), expected[expected.size() - 2]);
+            QVERIFY(enabled(w, "cmdNext"));
+        }
+    }
+
+    void studyViewShowsTheRuneItNames_data()
+    {
+        QTest::addColumn<int>("rune");
+        for (int r : {0, 6, 8, 9, 23})
+            QTest::newRow(StoneNames[r].toLatin1()) << r;
+    }
+
+    void studyViewShowsTheRuneItNames()
+    {
+        QFETCH(int, rune);
+        storeSettings({rune < 8 ? "1" : "0", rune >= 8 && rune < 16 ? "1" : "0", rune >= 16 ? "1" : "0", "1", "0", "0", "0", "0"});
+        frmLearnRunesMain* w = openCourse();
+        click(w, "cmdSubjects_1");
+        for (int step = 0; step < 8 && text(w, "lblStoneName") != StoneNames[rune]; ++step)
+            click(w, "cmdNext");
+        QCOMPARE(text(w, "lblStoneName"), StoneNames[rune]);
+        QCOMPARE(text(w, "txtMeaning_0"), QString(UprightMeanings[rune]).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QCOMPARE(text(w, "txtMeaning_1"), ReversedMeanings[rune]);
+        QCOMPARE(text(w, "txtMeaning_2"), MerkstaveMeanings[rune]);
+        const QImage upright = asRgb(StonePicture(rune));
+        QCOMPARE(upright.size(), QSize(113, 151));
+        QCOMPARE(asRgb(child<QLabel>(w, "picStone_0")->pixmap()), upright);
+        // The turned stone is the same picture turned by 180 degrees, over the same area.
+        QCOMPARE(asRgb(child<QLabel>(w, "picStone_1")->pixmap()), upright.mirrored(true, true));
+    }
+
+    void memorizeStonesButtonShowsTheFirstRune()
+    {
+        frmLearnRunesMain* w = openCourse();
+        click(w, "cmdSubjects_1");
+        click(w, "cmdNext");
+        click(w, "cmdNext");
+        QCOMPARE(text(w, "lblStoneName"), QStringLiteral("Thurisaz"));
+        click(w, "cmdSubjects_0");
+        click(w, "cmdSubjects_1");
+        QCOMPARE(text(w, "lblStoneName"), QStringLiteral("Fehu"));
+        QVERIFY(!enabled(w, "cmdBack"));
+        QVERIFY(enabled(w, "cmdNext"));
+        click(w, "cmdNext");
+        QCOMPARE(text(w, "lblStoneName"), QStringLiteral("Uruz"));
+    }
+
+    void backOnTheFirstRune()
+    {
+        frmLearnRunesMain* w = openCourse();
+        click(w, "cmdSubjects_1");
+        click(w, "cmdNext");
+        click(w, "cmdBack");
+        QCOMPARE(text(w, "lblStoneName"), QStringLiteral("Fehu"));
+        QVERIFY(enabled(w, "cmdBack"));
+        click(w, "cmdBack");
+        QVERIFY(!enabled(w, "cmdBack"));
+        QCOMPARE(text(w, "lblStoneName"), QStringLiteral("Fehu"));
+        QCOMPARE(StudyPosition, 0);
+    }
+
+    void wizardSteps()
+    {
+        frmLearnRunesMain* w = openCourse();
+        click(w, "cmdSubjects_2");
+        QCOMPARE(frontPage(w), QStringLiteral("picTestSetUp"));
+        QCOMPARE(frontStep(w), QStringLiteral("fraTestSubjects"));
+        click(w, "cmdTestNext_0");
+        QCOMPARE(env->lastPrompt(), QStringLiteral("Please Select A Test Subject"));
+        QCOMPARE(frontStep(w), QStringLiteral("fraTestSubjects"));
+
+        // Keywords skip the positions step, both ways.
+        click(w, "optTestSubjects_1");
+        click(w, "cmdTestNext_0");
+        QCOMPARE(frontStep(w), QStringLiteral("fraTestLevel"));
+        click(w, "cmdTestNext_2");
+        QCOMPARE(env->lastPrompt(), QStringLiteral("Please Select A Test Level"));
+        QCOMPARE(frontStep(w), QStringLiteral("fraTestLevel"));
+        click(w, "cmdTestBack_1");
+        QCOMPARE(frontStep(w), QStringLiteral("fraTestSubjects"));
+
+        click(w, "optTestSubjects_0");
+        click(w, "cmdTestNext_0");
+        QCOMPARE(frontStep(w), QStringLiteral("fraTestType"));
+        click(w, "cmdTestNext_1");
+        QCOMPARE(env->lastPrompt(), QStringLiteral("Please Select At Least 1 Stone Type"));
+        QCOMPARE(frontStep(w), QStringLiteral("fraTestType"));
+        click(w, "cmdTestBack_0");
+        QCOMPARE(frontStep(w), QStringLiteral("fraTestSubjects"));
+        click(w, "cmdTestNext_0");
+        click(w, "chkTestType_1");
+        click(w, "cmdTestNext_1");
+        QCOMPARE(frontStep(w), QStringLiteral("fraTestLevel"));
+        QCOMPARE(StonePositions[0], 0);
+        QCOMPARE(StonePositions[1], -1);
+        QCOMPARE(StonePositions[2], 0);
+        click(w, "cmdTestBack_1");
+        QCOMPARE(frontStep(w), QStringLiteral("fraTestType"));
+        QCOMPARE(env->messages.size(), std::size_t(3));
+        for (const ShownMessage& m : env->messages)
+            QCOMPARE(m.style, platform::vbCritical);
+
+        // The page button always opens the first step; choices stay as made.
+        click(w, "cmdSubjects_2");
+        QCOMPARE(frontStep(w), QStringLiteral("fraTestSubjects"));
+        QVERIFY(child<QAbstractButton>(w, "optTestSubjects_0")->isChecked());
+        QVERIFY(child<QAbstractButton>(w, "chkTestType_1")->isChecked());
+    }
+
+    void keywordRun_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("lineEnd");
+        QTest::newRow("beginner") << BeginnerLevel << "24 Correct Out Of  24 Keywords" << "1 Correct Out of 1";
+        QTest::newRow("advanced") << AdvancedLevel << "96 Correct Out Of  96 Keywords" << "4 Correct Out of 4";
+    }
+
+    void keywordRun()
+    {
+        QFETCH(int, level);
+        QFETCH(QString, total);
+        QFETCH(QString, lineEnd);
+        frmLearnRunesMain* w = openCourse();
+        startKeywordTest(w, level);
+        QCOMPARE(frontPage(w), QStringLiteral("picTestKeywords"));
+        QCOMPARE(TestLevel, level);
+        QCOMPARE(KeywordQuestionNo, 0);
+        QCOMPARE(text(w, "lblIndex"), QStringLiteral("Label1"));
+        QCOMPARE(text(w, "lblCaption"), QStringLiteral("You must choose only 1 Keyword"));
+        QCOMPARE(text(w, "lblTestStone"), QStringLiteral("Stone Name"));
+
+        click(w, "cmdNextQuestion");
+        QVERIFY(env->messages.empty());
+        const int options = level == BeginnerLevel ? 5 : 8;
+        QStringList asked;
+        for (int question = 1; question <= 24; ++question) {
+            QCOMPARE(text(w, "lblIndex"), QStringLiteral("Question %1").arg(question));
+            QCOMPARE(text(w, "lblCaption"), level == BeginnerLevel ? QStringLiteral("You must choose only 1 option")
+                                                                   : QStringLiteral("You must choose 4 options"));
+            for (int i = 0; i < 8; ++i) {
+                auto* box = child<QCheckBox>(w, QStringLiteral("chkKeywords_%1").arg(i));
+                QCOMPARE(box->isHidden(), i >= options);
+                QVERIFY(!box->isChecked());
+            }
+            QVERIFY(!child<QLabel>(w, "picTest")->pixmap().isNull());
+            asked << text(w, "lblTestStone");
+            tickRightAnswers(w, "chkKeywords");
+            click(w, "cmdNextQuestion");
+        }
+        QVERIFY(env->messages.empty());
+        QCOMPARE(frontPage(w), QStringLiteral("picTestResult"));
+        const QStringList lines = text(w, "txtResult").split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 26);
+        for (int i = 0; i < 24; ++i) {
+            QCOMPARE(lines[i].mid(13, 30).trimmed(), asked[i]);
+            QVERIFY(lines[i].endsWith(lineEnd));
+        }
+        QCOMPARE(lines[25], total);
+        QCOMPARE(TotalScore, 0);
+        QCOMPARE(QuestionScore, 0);
+        QCOMPARE(KeywordQuestionNo, 24);
+    }
+
+    void keywordRefusals_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("beginner none") << BeginnerLevel << 0 << "You must select 1 option";
+        QTest::newRow("beginner two") << BeginnerLevel << 2 << "You can select 1 option";
+        QTest::newRow("advanced none") << AdvancedLevel << 0 << "You must select 4 options";
+        QTest::newRow("advanced three") << AdvancedLevel << 3 << "You can select 4 options";
+        QTest::newRow("advanced five") << AdvancedLevel << 5 << "You can select 4 options";
+    }
+
+    void keywordRefusals()
+    {
+        QFETCH(int, level);
+        QFETCH(int, ticks);
+        QFETCH(QString, message);
+        frmLearnRunesMain* w = openCourse();
+        startKeywordTest(w, level);
+        click(w, "cmdNextQuestion");
+        click(w, "cmdNextQuestion"); // nothing ticked yet
+        env->messages.clear();
+        for (int i = 0; i < ticks; ++i)
+            click(w, QStringLiteral("chkKeywords_%1").arg(i));
+        const QString stone = text(w, "lblTestStone");
+        const QStringList correct = CorrectAnswers;
+        click(w, "cmdNextQuestion");
+        QCOMPARE(env->messages.size(), std::size_t(1));
+        QCOMPARE(env->lastPrompt(), message);
+        QCOMPARE(env->messages[0].style, platform::vbCritical);
+        QCOMPARE(text(w, "lblIndex"), QStringLiteral("Question 1"));
+        QCOMPARE(text(w, "lblTestStone"), stone);
+        QCOMPARE(CorrectAnswers, correct);
+        QCOMPARE(child<QCheckBox>(w, "chkKeywords_0")->isChecked(), ticks > 0);
+    }
+
+    void goalBoxesUnlockOneByOne()
+    {
+        frmLearnRunesMain* w = openCourse();
+        click(w, "cmdSubjects_3");
+        QCOMPARE(frontPage(w), QStringLiteral("picGoals"));
+        click(w, "chkGoal2");
+        QVERIFY(enabled(w, "txtGoal2") && enabled(w, "cmdGoal2"));
+        QVERIFY(!enabled(w, "txtGoal1") && !enabled(w, "cmdGoal1"));
+        click(w, "chkGoal2");
+        QVERIFY(!enabled(w, "txtGoal2") && !enabled(w, "cmdGoal2"));
+        QCOMPARE(text(w, "txtGoal2"), QStringLiteral("This is Goal 2.\n"));
+    }
+
+    void goalSaves()
+    {
+        const QString path = QDir(env->programFolder()).filePath("Goal1.txt");
+        {
+            frmLearnRunesMain* w = openCourse();
+            click(w, "chkGoal1");
+            // Unchanged saves keep the file as it was: no empty line grows at its end.
+            for (int i = 0; i < 3; ++i)
+                click(w, "cmdGoal1");
+            QCOMPARE(fileBytes(path), QByteArray("This is Goal 1.\r\n"));
+            child<QPlainTextEdit>(w, "txtGoal1")->setPlainText(QStringLiteral("  Read the Havamal\nLearn every aett  \n"));
+            click(w, "cmdGoal1");
+            QCOMPARE(fileBytes(path), QByteArray("Read the Havamal\r\nLearn every aett\r\n"));
+            child<QPlainTextEdit>(w, "txtGoal1")->clear();
+            click(w, "cmdGoal1");
+            QCOMPARE(fileBytes(path), QByteArray("\r\n"));
+            QVERIFY(env->messages.empty());
+            platform::Forms::unload(w);
+        }
+        frmLearnRunesMain* again = openCourse();
+        QCOMPARE(text(again, "txtGoal1"), QStringLiteral("\n"));
+        click(again, "chkGoal1");
+        click(again, "cmdGoal1");
+        QCOMPARE(fileBytes(path), QByteArray("\r\n"));
+    }
+
+    void goalThatCannotBeSaved()
+    {
+        QVERIFY(QDir(env->programFolder()).mkdir(QStringLiteral("Goal2.txt")));
+        frmLearnRunesMain* w = openCourse();
+        QCOMPARE(text(w, "txtGoal2"), QString());
+        click(w, "chkGoal2");
+        child<QPlainTextEdit>(w, "txtGoal2")->setPlainText(QStringLiteral("Study Isa"));
+        click(w, "cmdGoal2");
+        QCOMPARE(env->messages.size(), std::size_t(1));
+        QCOMPARE(env->messages[0].style, platform::vbCritical);
+        QVERIFY(env->messages[0].prompt.contains(QLatin1String("Goal 2 could not be saved")));
+        QCOMPARE(text(w, "txtGoal2"), QStringLiteral("Study Isa"));
+    }
+
+    void accessibleNames_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("normal") << "txtMeaning_0" << "Normal Meaning";
+        QTest::newRow("reverse") << "txtMeaning_1" << "Reverse Meaning";
+        QTest::newRow("markstave") << "txtMeaning_2" << "Markstave Meaning";
+        QTest::newRow("keywords") << "txtKeywords" << "Keywords";
+        QTest::newRow("names") << "txtAlternativeNames" << "Alternative Names";
+        QTest::newRow("upright stone") << "picStone_0" << "Upright stone";
+        QTest::newRow("turned stone") << "picStone_1" << "Turned stone";
+        QTest::newRow("result") << "txtResult" << "Result";
+        QTest::newRow("goal 1") << "txtGoal1" << "Goal 1";
+        QTest::newRow("goal 2") << "txtGoal2" << "Goal 2";
+    }
+
+    void accessibleNames()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QCOMPARE(child<QWidget>(openCourse(), control)->accessibleName(), name);
+    }
+
+    void guardedBoxesEmptyTheClipboard_data()
+    {
+        QTest::addColumn<QString>("box");
+        for (const char* box : {"txtMeaning_0", "txtMeaning_1", "txtMeaning_2", "txtKeywords", "txtAlternativeNames",
+                                "txtResult", "txtGoal1", "txtGoal2"})
+            QTest::newRow(box) << box;
+    }
+
+    void guardedBoxesEmptyTheClipboard()
+    {
+        QFETCH(QString, box);
+        frmLearnRunesMain* w = openCourse();
+        QGuiApplication::clipboard()->setText(QStringLiteral("copied rune text"));
+        QWidget* control = child<QWidget>(w, box);
+        if (auto* line = qobject_cast<QLineEdit*>(control))
+            line->setText(QStringLiteral("changed"));
+        else
+            qobject_cast<QPlainTextEdit*>(control)->setPlainText(QStringLiteral("changed"));
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+    }
+
+    void exitMenuUnloadsTheWindow()
+    {
+        QPointer<frmLearnRunesMain> w = openCourse();
+        QAction* exit = w->findChild<QAction*>(QStringLiteral("mnuExit"));
+        QVERIFY(exit);
+        QCOMPARE(exit->text(), QStringLiteral("E&xit"));
+        exit->trigger();
+        QVERIFY(!platform::Forms::find<frmLearnRunesMain>());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(w.isNull());
+        // The next opening runs the whole load step again.
+        QVERIFY(openCourse() != nullptr);
+    }
+
+private:
+    std::unique_ptr<TestEnvironment> env;
+};
+
+ORVANEL_TEST(TestRunesMainWindow)
+#include "test_runes_main_window.moc"
