@@ -15,23 +15,13 @@
 #include <QStackedWidget>
 #include <QTest>
 
+#include "controls.h"
 #include "platform/forms.h"
 #include "shell/main_window.h"
 
 using namespace modLearnRunesTest;
 
 namespace {
-
-template <typename T>
-T* child(QWidget* window, const QString& name)
-{
-    T* control = window->findChild<T*>(name);
-    if (!control)
-        qFatal("no control %s", qPrintable(name));
-    return control;
-}
-
-void click(QWidget* window, const QString& name) { child<QAbstractButton>(window, name)->click(); }
 
 frmMDI* openMainWindow()
 {

@@ -22,6 +22,7 @@
 #include <QStackedWidget>
 #include <QTest>
 
+#include "controls.h"
 #include "platform/forms.h"
 #include "platform/message_box.h"
 #include "shell/settings_store.h"
@@ -36,19 +37,6 @@ const QStringList SettingNames{"StoneGroup0", "StoneGroup1", "StoneGroup2", "Sto
 const QStringList SettingBoxes{"chkGroups_0", "chkGroups_1", "chkGroups_2", "chkMeanings_0",
                                "chkMeanings_1", "chkMeanings_2", "chkObjects_0", "chkObjects_1"};
 const QString OfferPrompt = QStringLiteral("You Are Ready To Give Test\rAre You Sure You Want To Give Test");
-
-template <typename T>
-T* child(QWidget* window, const QString& name)
-{
-    T* control = window->findChild<T*>(name);
-    if (!control)
-        qFatal("no control %s", qPrintable(name));
-    return control;
-}
-
-void click(QWidget* window, const QString& name) { child<QAbstractButton>(window, name)->click(); }
-
-QString frontPage(QWidget* window) { return child<QStackedWidget>(window, "pages")->currentWidget()->objectName(); }
 
 QString frontStep(QWidget* window) { return child<QStackedWidget>(window, "testSteps")->currentWidget()->objectName(); }
 

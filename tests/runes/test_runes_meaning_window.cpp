@@ -15,6 +15,7 @@
 #include <QStackedWidget>
 #include <QTest>
 
+#include "controls.h"
 #include "platform/forms.h"
 #include "platform/message_box.h"
 
@@ -23,20 +24,7 @@ using namespace modLearnRunesTest;
 
 namespace {
 
-template <typename T>
-T* child(QWidget* window, const QString& name)
-{
-    T* control = window->findChild<T*>(name);
-    if (!control)
-        qFatal("no control %s", qPrintable(name));
-    return control;
-}
-
-void click(QWidget* window, const QString& name) { child<QAbstractButton>(window, name)->click(); }
-
 QString labelText(QWidget* window, const QString& name) { return child<QLabel>(window, name)->text(); }
-
-QString frontPage(QWidget* window) { return child<QStackedWidget>(window, "pages")->currentWidget()->objectName(); }
 
 QString frontStep(QWidget* window) { return child<QStackedWidget>(window, "testSteps")->currentWidget()->objectName(); }
 
