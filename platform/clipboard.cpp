@@ -7,8 +7,13 @@ namespace platform {
 
 void ClearClipboard()
 {
-    if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->clear();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return;
+    clipboard->clear(QClipboard::Clipboard);
+    // On X11 a mouse selection is also offered as the primary selection.
+    if (clipboard->supportsSelection())
+        clipboard->clear(QClipboard::Selection);
 }
 
 } // namespace platform

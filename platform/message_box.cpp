@@ -17,6 +17,7 @@ int showReal(const QString& prompt, int style)
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(QApplication::applicationDisplayName());
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (style & 0x70) {
     case vbCritical: box.setIcon(QMessageBox::Critical); break;

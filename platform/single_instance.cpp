@@ -27,6 +27,8 @@ QString lockPath()
     QString user = qEnvironmentVariable("USER");
     if (user.isEmpty())
         user = qEnvironmentVariable("USERNAME");
+    if (user.isEmpty())
+        user = QDir::home().dirName();
     return QDir(QDir::tempPath()).filePath(ExecutableName() + QLatin1Char('-') + user + QStringLiteral(".lock"));
 }
 } // namespace

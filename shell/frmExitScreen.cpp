@@ -349,7 +349,8 @@ void frmExitScreen::cmdSubmit_Click()
 {
     YourName = TrimBlanks(txtName->text());
     YourEmail = TrimBlanks(txtEmail->text());
-    YourMessage = TrimBlanks(txtMessage->toPlainText());
+    // The message's line breaks travel as CR LF, as a multi-line text box holds them.
+    YourMessage = TrimBlanks(txtMessage->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
     FriendName = TrimBlanks(txtFriendName->text());
     FriendEmail = TrimBlanks(txtFriendEmail->text());
 

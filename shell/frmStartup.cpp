@@ -6,7 +6,7 @@
 #include "shell/shutdown.h"
 #include "shell/update_reminder.h"
 
-frmStartup::frmStartup() : platform::Form(this, QString::fromLatin1(FormName)) {}
+frmStartup::frmStartup() : platform::Form(this, QString::fromLatin1(FormName)) { setObjectName(QLatin1String(FormName)); }
 
 void frmStartup::Form_Load() { StartApplication(); }
 

@@ -23,6 +23,8 @@ void LinkLabel::setUnderline(bool on)
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     QLabel::mouseReleaseEvent(event);
+    // The click belongs to the label alone; a container that takes clicks must not see it.
+    event->accept();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }

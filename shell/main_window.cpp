@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -16,6 +17,7 @@
 #include "shell/frmStartup.h"
 #include "shell/link_label.h"
 #include "shell/shell_resources.h"
+#include "shell/shutdown.h"
 #include "shell/web_pages.h"
 
 namespace {
@@ -75,8 +77,9 @@ QFont verdana(double points, bool bold)
 // The banner's band: the picture sits in the middle and each of its edges runs on to the
 // side of the band, so the banner spans any window width without a seam.
 class BannerBand : public QWidget {
+    Q_OBJECT
 public:
-    explicit BannerBand(QWidget* parent) : QWidget(parent) {}
+    explicit BannerBand(QWidget* parent) : QWidget(parent) { setCursor(Qt::PointingHandCursor); }
     void setPicture(QLabel* picture)
     {
         m_picture = picture;
@@ -85,7 +88,16 @@ public:
         m_rightEdge = edgeColumn(banner, banner.width() - EdgeSample);
     }
 
+signals:
+    void clicked();
+
 protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            emit clicked();
+    }
+
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
@@ -179,13 +191,13 @@ void frmMDI::buildBanner(QWidget* parent)
     bannerBand->setObjectName(QStringLiteral("Picture6"));
     bannerBand->setFixedHeight(BannerBandHeight);
     Picture6 = bannerBand;
-    auto* picture = new LinkLabel(QString(), Picture6);
+    auto* picture = new QLabel(Picture6);
     picture->setObjectName(QStringLiteral("Picture6Image"));
     picture->setPixmap(QPixmap(QStringLiteral(":/shell/banner")));
-    bannerBand->setPicture(picture);
-    picture->setCursor(Qt::PointingHandCursor);
+    picture->setAttribute(Qt::WA_TransparentForMouseEvents);
     picture->setGeometry(0, 0, 900, BannerHeight);
-    connect(picture, &LinkLabel::clicked, this, &modHelp::GoToHomePage);
+    bannerBand->setPicture(picture);
+    connect(bannerBand, &BannerBand::clicked, this, &frmMDI::Picture6_Click);
 
     lblVelmoraBanner = new LinkLabel(
         QStringLiteral("Join Velmora, the free discussion forum on astrology, numerology, tarot and runes - "
@@ -331,7 +343,12 @@ void frmMDI::Form_Load()
 
 void frmMDI::Form_Unload()
 {
-    platform::Forms::instance<frmExitScreen>()->show();
+    // During the shutdown the exit screen has done its work (or is being unloaded itself).
+    if (!modHelp::ShutdownInProgress()) {
+        frmExitScreen* exitScreen = platform::Forms::instance<frmExitScreen>();
+        exitScreen->show();
+        exitScreen->activateWindow();
+    }
     if (frmStartup* startup = platform::Forms::find<frmStartup>())
         startup->hide();
     platform::Forms::setMdiArea(nullptr);
@@ -387,10 +404,9 @@ void frmMDI::cmdSelectOption_Click(int index) { openCourse(index); }
 
 void frmMDI::lblCaption_Click(int index)
 {
+    closeCourseWindows();
     if (index >= 3)
         openCourse(index - 3);
-    else
-        closeCourseWindows();
 }
 
 void frmMDI::lblCaption_MouseMove(int index)
@@ -410,3 +426,7 @@ void frmMDI::cmdMdiExit_Click() { platform::Forms::unload(this); }
 void frmMDI::mnuExit_Click() { platform::Forms::unload(this); }
 
 void frmMDI::mnuAbout_Click() { frmAbout::ShowModal(this); }
+
+void frmMDI::Picture6_Click() { modHelp::GoToHomePage(); }
+
+#include "main_window.moc"

@@ -42,6 +42,7 @@ private slots:
     void cmdMdiExit_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
+    void Picture6_Click();
 
 private:
     void buildBanner(QWidget* parent);

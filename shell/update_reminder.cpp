@@ -1,6 +1,7 @@
 #include "shell/update_reminder.h"
 
 #include <QLocale>
+#include <algorithm>
 
 #include "platform/clock.h"
 #include "platform/message_box.h"
@@ -30,7 +31,7 @@ QString shifted(const QString& text, int by)
 
 QString generalFormat()
 {
-    const QLocale locale = QLocale::system();
+    const QLocale locale = QLocale();
     QString date = locale.dateFormat(QLocale::ShortFormat);
     // A two-digit year would read back a century off.
     if (!date.contains(QStringLiteral("yyyy")))
@@ -52,11 +53,18 @@ QString ScrambleText(const QString& text) { return shifted(text, 85); }
 
 QString UnscrambleText(const QString& text) { return shifted(text, -85); }
 
-QString GeneralDateTimeText(const QDateTime& moment) { return QLocale::system().toString(moment, generalFormat()); }
+QString GeneralDateTimeText(const QDateTime& moment)
+{
+    const QString text = QLocale().toString(moment, generalFormat());
+    // The scrambler keeps only character codes up to 170; a regional text beyond them
+    // (month names in other scripts, say) is written in the ISO form instead.
+    const bool carried = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 170; });
+    return carried ? text : moment.toString(Qt::ISODate);
+}
 
 QDateTime ParseGeneralDateTime(const QString& text)
 {
-    QDateTime moment = QLocale::system().toDateTime(text, generalFormat());
+    QDateTime moment = QLocale().toDateTime(text, generalFormat());
     if (!moment.isValid())
         moment = QDateTime::fromString(text, Qt::ISODate);
     return moment;

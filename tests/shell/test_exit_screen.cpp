@@ -243,6 +243,8 @@ private slots:
         QStringList trimmed;
         for (const QString& box : Boxes)
             trimmed << modTellAFriend::TrimBlanks(boxText(screen, box));
+        // Line breaks of the message are kept as CR LF.
+        trimmed[2].replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
         QCOMPARE((QStringList{modTellAFriend::YourName, modTellAFriend::YourEmail, modTellAFriend::YourMessage,
                               modTellAFriend::FriendName, modTellAFriend::FriendEmail}),
                  trimmed);

@@ -1,4 +1,5 @@
 // Start-up road, the main window's launcher and start page, and the shutdown.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -252,7 +253,10 @@ private slots:
         frmMDI* main = startProgram();
         QTest::mouseClick(main->findChild<QLabel*>(QStringLiteral("Label7")), Qt::LeftButton);
         QTest::mouseClick(main->findChild<QLabel*>(QStringLiteral("lblVelmoraBanner")), Qt::LeftButton);
-        QCOMPARE(env.openedPages, (QStringList{"https://help.velmora.net/fully-branded.html", "https://www.velmora.net"}));
+        // The banner picture, beside its image too.
+        QTest::mouseClick(main->findChild<QWidget*>(QStringLiteral("Picture6")), Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(env.openedPages, (QStringList{"https://help.velmora.net/fully-branded.html", "https://www.velmora.net",
+                                               "https://www.velmora.net"}));
     }
 
     void exitLeadsToExitScreenAndShutdownEndsAll()
@@ -271,6 +275,21 @@ private slots:
         QVERIFY(platform::Forms::loaded().empty());
         QCOMPARE(env.processEnds, 1);
         QCOMPARE(events().count("unload frmLearnRunesMain"), 1);
+    }
+
+    void closingExitScreenWhileMainWindowOpenEndsOnce()
+    {
+        TestEnvironment env;
+        startProgram();
+        platform::Forms::instance<frmExitScreen>()->close();
+        // The main window's unload step must not open a second exit screen mid-shutdown.
+        // (Unloaded windows are not yet deleted here, so every one ever made is counted.)
+        int exitScreens = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            exitScreens += w->objectName() == QLatin1String("frmExitScreen");
+        QCOMPARE(exitScreens, 1);
+        QVERIFY(platform::Forms::loaded().empty());
+        QCOMPARE(env.processEnds, 1);
     }
 
     void shutdownUnloadsEveryWindowOnce()
