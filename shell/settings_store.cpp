@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "platform/program_folder.h"
 
@@ -44,6 +45,13 @@ void SaveSetting(const QString& name, const QString& value)
 void SaveSettings(const std::vector<std::pair<QString, QString>>& values)
 {
     QSettings store(SettingsFile(), QSettings::IniFormat);
+    // Values that already stand in the store as given need no write of the file.
+    const bool unchanged = std::all_of(values.begin(), values.end(), [&store](const auto& entry) {
+        const QVariant stored = store.value(key(entry.first));
+        return stored.typeId() == QMetaType::QString && stored.toString() == entry.second;
+    });
+    if (unchanged)
+        return;
     for (const auto& [name, value] : values)
         store.setValue(key(name), value);
 }
