@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "bench_probe.h"
+#include "courses/astrology/astrology_course.h"
 #include "courses/runes/runes_course.h"
 #include "platform/forms.h"
 #include "platform/process.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
     // Only the shutdown ends the program; closing the main window leads to the exit screen.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    RegisterAstrologyCourse();
     RegisterRunesCourse();
     InstallBenchProbe();
 

@@ -1,5 +1,7 @@
 // Draws the program's pictures and writes them, with their .qrc files, into a resources folder.
-//   make_pictures <resources folder>
+//   make_pictures <resources folder> [runes] [shell] [astrology]
+// Without a set name every set is drawn; with names only those sets are written.
+#include "astrology_glyphs.h"
 #include "picture_common.h"
 #include "rune_stone.h"
 #include "shell_pictures.h"
@@ -8,6 +10,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -43,27 +46,47 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
 
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: make_pictures <resources folder>\n");
+    const QStringList knownSets = {QStringLiteral("runes"), QStringLiteral("shell"), QStringLiteral("astrology")};
+    QStringList sets = args.mid(2);
+    const bool setsKnown = std::all_of(sets.cbegin(), sets.cend(),
+                                       [&](const QString& set) { return knownSets.contains(set); });
+    if (args.size() < 2 || !setsKnown) {
+        std::fprintf(stderr, "usage: make_pictures <resources folder> [runes] [shell] [astrology]\n");
         return 2;
     }
+    if (sets.isEmpty())
+        sets = knownSets;
     const QDir resources(args.at(1));
     if (!resources.exists())
         return fail("resources folder does not exist");
 
-    std::vector<pictures::Resource> runes;
-    if (!pictures::writeRunePictures(resources, runes))
-        return fail("could not write the rune pictures");
-    if (!writeQrc(resources, QStringLiteral("runes.qrc"), QStringLiteral("/runes"), runes))
-        return fail("could not write runes.qrc");
+    if (sets.contains(QStringLiteral("runes"))) {
+        std::vector<pictures::Resource> runes;
+        if (!pictures::writeRunePictures(resources, runes))
+            return fail("could not write the rune pictures");
+        if (!writeQrc(resources, QStringLiteral("runes.qrc"), QStringLiteral("/runes"), runes))
+            return fail("could not write runes.qrc");
+        std::printf("make_pictures: wrote %zu rune pictures\n", runes.size());
+    }
 
-    std::vector<pictures::Resource> shell;
-    if (!pictures::writeShellPictures(resources, shell))
-        return fail("could not write the shell pictures");
-    if (!writeQrc(resources, QStringLiteral("shell.qrc"), QStringLiteral("/shell"), shell))
-        return fail("could not write shell.qrc");
+    if (sets.contains(QStringLiteral("shell"))) {
+        std::vector<pictures::Resource> shell;
+        if (!pictures::writeShellPictures(resources, shell))
+            return fail("could not write the shell pictures");
+        if (!writeQrc(resources, QStringLiteral("shell.qrc"), QStringLiteral("/shell"), shell))
+            return fail("could not write shell.qrc");
+        std::printf("make_pictures: wrote %zu shell pictures\n", shell.size());
+    }
 
-    std::printf("make_pictures: wrote %zu rune and %zu shell pictures to %s\n", runes.size(), shell.size(),
-                qPrintable(resources.absolutePath()));
+    if (sets.contains(QStringLiteral("astrology"))) {
+        std::vector<pictures::Resource> astrology;
+        if (!pictures::writeAstrologyPictures(resources, astrology))
+            return fail("could not write the astrology pictures");
+        if (!writeQrc(resources, QStringLiteral("astrology.qrc"), QStringLiteral("/astrology"), astrology))
+            return fail("could not write astrology.qrc");
+        std::printf("make_pictures: wrote %zu astrology pictures\n", astrology.size());
+    }
+
+    std::printf("make_pictures: done in %s\n", qPrintable(resources.absolutePath()));
     return 0;
 }

@@ -1,0 +1,111 @@
+#pragma once
+// The astrology course window: four pages at one place (options, learn, test, result), with
+// the course's menus and link labels. The run state and the decisions live in
+// modLearnAstrologyRun and modLearnAstrologyTest; this window only shows them.
+#include <QWidget>
+#include <array>
+
+#include "courses/astrology/modLearnAstrologyTest.h"
+#include "platform/forms.h"
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QTextEdit;
+class LinkLabel;
+
+class frmLearnAstrologyMain : public QWidget, public platform::Form {
+    Q_OBJECT
+public:
+    static constexpr const char* FormName = "frmLearnAstrologyMain";
+
+    frmLearnAstrologyMain();
+
+    QSize sizeHint() const override { return {780, 540}; }
+
+    // The text a label shows for a stored caption: "&&" reads as one "&", a lone "&" marks an
+    // access key and is not shown, and CR LF breaks the line.
+    static QString LabelCaption(const QString& caption);
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void optOption_Click(int index);
+    void cboLearnOptionMain_Click();
+    void cboTestOptionMain_Click();
+    void cmdNext_Click();
+    void cmdNextDesc_Click();
+    void cmdBackDesc_Click();
+    void cmdBackToMain_Click(int index);
+    void cmdNextQuestion_Click();
+    void txtAnswer_Choice_Click(int index);
+    void mnuExit_Click();
+
+private:
+    void buildMenus();
+    QWidget* buildLinkColumn();
+    QFrame* buildOptionsPage();
+    QFrame* buildLearnPage();
+    QFrame* buildTestPage();
+    QFrame* buildResultPage();
+
+    void bringToFront(QWidget* page);
+    void fillAttributeList(QComboBox* subjects, QComboBox* attributes);
+    void ShowLearnRecord();
+    void ShowTestQuestion();
+    void ShowTestResult();
+    void showGlyph(QLabel* box, modLearnAstrologyTest::PictureList list, int item, const QString& name);
+    // Inserts text at the end of the report with the given weight, at the report's size.
+    void insertReportText(const QString& text, bool bold);
+
+    QMenuBar* menuBar = nullptr;
+    QMenu* nuFile = nullptr;
+    QAction* mnuExit = nullptr;
+    LinkLabel* Label61 = nullptr;
+    LinkLabel* lblCobrand = nullptr;
+    LinkLabel* lblFullBrand = nullptr;
+
+    QStackedWidget* pages = nullptr;
+    QFrame* Frame1 = nullptr;
+    QFrame* Frame2 = nullptr;
+    QFrame* Frame3 = nullptr;
+    QFrame* Frame4 = nullptr;
+
+    // Options page.
+    std::array<QLabel*, 3> Label1{};
+    std::array<QRadioButton*, 2> optOption{};
+    QComboBox* cboLearnOptionMain = nullptr;
+    QComboBox* cboLearnOptionSub = nullptr;
+    QComboBox* cboTestOptionMain = nullptr;
+    QComboBox* cboTestOptionSub = nullptr;
+    QPushButton* cmdNext = nullptr;
+
+    // Learn page.
+    std::array<QLabel*, 4> lblLabel{};
+    QLabel* picAstro = nullptr;
+    QPushButton* cmdBackDesc = nullptr;
+    QPushButton* cmdNextDesc = nullptr;
+    // Element 0 on the learn page, element 1 on the result page.
+    std::array<QPushButton*, 2> cmdBackToMain{};
+
+    // Test page.
+    std::array<QLabel*, 4> lblTest{};
+    QLabel* picTest = nullptr;
+    std::array<QRadioButton*, modLearnAstrologyTest::SlotCount> optAnswer_Choice{};
+    std::array<QPlainTextEdit*, modLearnAstrologyTest::SlotCount> txtAnswer_Choice{};
+    QPushButton* cmdNextQuestion = nullptr;
+
+    // Result page.
+    QTextEdit* RTB = nullptr;
+};
