@@ -5,6 +5,7 @@
 
 #include "bench_probe.h"
 #include "courses/astrology/astrology_course.h"
+#include "courses/numerology/numerology_course.h"
 #include "courses/runes/runes_course.h"
 #include "platform/forms.h"
 #include "platform/process.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     RegisterAstrologyCourse();
+    RegisterNumerologyCourse();
     RegisterRunesCourse();
     InstallBenchProbe();
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -560,7 +561,8 @@ void frmLearnAstrologyMain::txtAnswer_Choice_Click(int index)
 
 bool frmLearnAstrologyMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease) {
+    // A click is a release of the left button, as on any text box.
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         for (int s = 0; s < SlotCount; ++s)
             if (watched == txtAnswer_Choice[s]->viewport())
                 txtAnswer_Choice_Click(s);

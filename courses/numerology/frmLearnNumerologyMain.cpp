@@ -1,0 +1,693 @@
+// The numerology course window.
+#include "courses/numerology/frmLearnNumerologyMain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <span>
+
+#include "courses/numerology/modLearnNumerologyRun.h"
+#include "platform/clipboard.h"
+#include "platform/message_box.h"
+#include "platform/printer.h"
+#include "platform/screen.h"
+#include "shell/course_commands.h"
+#include "shell/link_label.h"
+#include "shell/main_window.h"
+
+using namespace modLearnNumerologyRun;
+namespace test = modLearnNumerologyTest;
+
+namespace {
+
+constexpr int LinkColumnWidth = 170;
+constexpr qreal TextPointSize = 9;
+const QColor PageColour(58, 28, 80);
+const QColor SideColour(38, 16, 54);
+const QColor LabelColour(242, 236, 250);
+const QColor TitleColour(255, 214, 120);
+const QColor LinkColour(200, 205, 255);
+
+QString elementName(const char* array, int index)
+{
+    return QString::fromLatin1(array) + QLatin1Char('_') + QString::number(index);
+}
+
+template <typename T>
+T* named(T* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QFont textFont()
+{
+    QFont f(QStringLiteral("Verdana"));
+    f.setPointSizeF(TextPointSize);
+    f.setBold(false);
+    return f;
+}
+
+QLabel* makeText(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* label = named(new QLabel(text, parent), name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+// Bold, bigger and in the title colour.
+void styleAsTitle(QWidget* label, qreal pointSize)
+{
+    QFont f = label->font();
+    f.setBold(true);
+    f.setPointSizeF(pointSize);
+    label->setFont(f);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, TitleColour);
+    label->setPalette(p);
+}
+
+QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* button = named(new QPushButton(caption, parent), name);
+    button->setMinimumWidth(110);
+    return button;
+}
+
+QRadioButton* makeOption(const QString& name, const QString& caption, QWidget* parent)
+{
+    return named(new QRadioButton(caption, parent), name);
+}
+
+// A read-only rich-text box.
+QTextEdit* makeRichText(const QString& name, const QString& accessibleName, QWidget* parent)
+{
+    auto* box = named(new QTextEdit(parent), name);
+    box->setAccessibleName(accessibleName);
+    box->setReadOnly(true);
+    box->setAcceptRichText(false);
+    return box;
+}
+
+// Option buttons that keep one choice among themselves cannot be unselected one by one while
+// exclusive, so each is let go of the group for a moment.
+void unselect(std::span<QRadioButton* const> buttons)
+{
+    for (QRadioButton* button : buttons) {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
+}
+
+// Replaces a rich-text box's text by runs inserted at its insertion point, each bold or not.
+void writeRuns(QTextEdit* box, const QList<test::ReportPart>& runs)
+{
+    box->clear();
+    QTextCursor cursor = box->textCursor();
+    for (const test::ReportPart& run : runs) {
+        QTextCharFormat format;
+        format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+        cursor.insertText(run.text, format);
+    }
+    box->setTextCursor(cursor);
+}
+
+// A page: a framed box with a caption, dark purple with light texts. Its controls sit on
+// body, in the normal text font, so that only the caption is bold.
+QGroupBox* makePage(int index, QWidget*& body)
+{
+    auto* page = named(new QGroupBox, elementName("fraOption", index));
+    // The design captions "1" to "5"; each is replaced when its page is shown.
+    if (index > 0)
+        page->setTitle(QString::number(index));
+    page->setAutoFillBackground(true);
+    QPalette p = page->palette();
+    p.setColor(QPalette::Window, PageColour);
+    p.setColor(QPalette::WindowText, TitleColour);
+    page->setPalette(p);
+    QFont caption = textFont();
+    caption.setBold(true);
+    caption.setPointSizeF(10);
+    page->setFont(caption);
+
+    auto* frame = new QVBoxLayout(page);
+    frame->setContentsMargins(4, 4, 4, 4);
+    body = named(new QWidget(page), elementName("fraOption", index) + QStringLiteral("_body"));
+    body->setFont(textFont());
+    QPalette bp = body->palette();
+    bp.setColor(QPalette::WindowText, LabelColour);
+    body->setPalette(bp);
+    frame->addWidget(body);
+    return page;
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> left, std::initializer_list<QPushButton*> right)
+{
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    for (QPushButton* button : left)
+        row->addWidget(button);
+    row->addStretch(1);
+    for (QPushButton* button : right)
+        row->addWidget(button);
+    return row;
+}
+
+} // namespace
+
+frmLearnNumerologyMain::frmLearnNumerologyMain() : platform::Form(this, QString::fromLatin1(FormName))
+{
+    setObjectName(QString::fromLatin1(FormName));
+    setWindowTitle(QStringLiteral("Velmora Learn Numerology"));
+    setFont(textFont());
+    // The subject boxes take the subject names as captions.
+    modLearnNumerology::FillNumerologyTables();
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    buildMenus();
+    outer->setMenuBar(menuBar);
+
+    auto* body = new QHBoxLayout;
+    body->setContentsMargins(0, 0, 0, 0);
+    body->setSpacing(0);
+    outer->addLayout(body);
+    body->addWidget(buildLinkColumn());
+
+    pages = named(new QStackedWidget(this), QStringLiteral("pages"));
+    pages->setAutoFillBackground(true);
+    QPalette p = pages->palette();
+    p.setColor(QPalette::Window, PageColour);
+    pages->setPalette(p);
+    fraOption = {buildStartPage(), buildOptionsPage(), buildLearnPage(),
+                 buildSubjectPage(), buildQuestionPage(), buildResultPage()};
+    for (QGroupBox* page : fraOption)
+        pages->addWidget(page);
+    body->addWidget(pages, 1);
+
+    // The course texts, the answer texts and the report empty the clipboard when touched or
+    // changed; RTB1, which only composes the printout, is not guarded.
+    course_commands::guardCopy(RTBLearn);
+    course_commands::guardCopy(RTBTestResult);
+    for (QPlainTextEdit* box : txtOption)
+        course_commands::guardCopy(box);
+
+    resize(sizeHint());
+}
+
+// ---- building ----
+
+void frmLearnNumerologyMain::buildMenus()
+{
+    menuBar = named(new QMenuBar(this), QStringLiteral("menuBar"));
+    mnuFile = named(menuBar->addMenu(QStringLiteral("&File")), QStringLiteral("mnuFile"));
+    mnuExit = named(mnuFile->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
+    connect(mnuExit, &QAction::triggered, this, &frmLearnNumerologyMain::mnuExit_Click);
+    course_commands::addHelpMenu(menuBar);
+}
+
+QWidget* frmLearnNumerologyMain::buildLinkColumn()
+{
+    auto* column = named(new QWidget(this), QStringLiteral("linkColumn"));
+    column->setFixedWidth(LinkColumnWidth);
+    column->setAutoFillBackground(true);
+    QPalette p = column->palette();
+    p.setColor(QPalette::Window, SideColour);
+    p.setColor(QPalette::WindowText, LabelColour);
+    p.setColor(QPalette::Link, LinkColour);
+    column->setPalette(p);
+
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(8, 10, 8, 10);
+    layout->setSpacing(14);
+    auto* title = makeText(QStringLiteral("lblCourseTitle"), QStringLiteral("Learn Numerology"), column);
+    styleAsTitle(title, 12);
+    layout->addWidget(title);
+    layout->addStretch(1);
+
+    Label14 = course_commands::makeForumLabel(QStringLiteral("Label14"), course_commands::ForumInvitationText(), column);
+    lblCobrand = course_commands::makeCoBrandLabel(column);
+    lblFullBrand = course_commands::makeFullBrandLabel(column);
+    for (LinkLabel* link : {Label14, lblCobrand, lblFullBrand})
+        layout->addWidget(link);
+    return column;
+}
+
+QGroupBox* frmLearnNumerologyMain::buildStartPage()
+{
+    QWidget* body = nullptr;
+    QGroupBox* page = makePage(0, body);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(12, 8, 12, 8);
+    layout->setSpacing(12);
+
+    const std::array<const char*, 4> texts{
+        "Welcome to Velmora Learn Numerology, which helps you learn the basics of numerology and the "
+        "interpretation of the different numbers and their calculations.",
+        "This software is a great tool for beginners and novices who are new to the fascinating world of numerology.",
+        "You can learn the different meanings of different numbers in numerology and their calculations. You can then "
+        "take a test to know how much you have learnt.",
+        "Select one option below and click on the button to continue."};
+    for (int i = 0; i < 4; ++i) {
+        lblCaption[i] = makeText(elementName("lblCaption", i), QString::fromLatin1(texts[i]), body);
+        layout->addWidget(lblCaption[i]);
+    }
+    styleAsTitle(lblCaption[0], 11);
+
+    auto* choices = new QVBoxLayout;
+    choices->setContentsMargins(20, 6, 0, 0);
+    choices->setSpacing(8);
+    optMain[0] = makeOption(elementName("optMain", 0), QStringLiteral("Learn Numerology"), body);
+    optMain[1] = makeOption(elementName("optMain", 1), QStringLiteral("Test Numerology"), body);
+    choices->addWidget(optMain[0]);
+    choices->addWidget(optMain[1]);
+    layout->addLayout(choices);
+    layout->addStretch(1);
+
+    cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral("Click Here To Proceed"), body);
+    connect(cmdNext, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdNext_Click);
+    layout->addLayout(buttonRow({}, {cmdNext}));
+    return page;
+}
+
+QGroupBox* frmLearnNumerologyMain::buildOptionsPage()
+{
+    QWidget* body = nullptr;
+    QGroupBox* page = makePage(1, body);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(12, 8, 12, 8);
+    layout->setSpacing(12);
+
+    lblCaption[4] = makeText(elementName("lblCaption", 4),
+                             QStringLiteral("Select one of the following options and click on Next to continue."), body);
+    layout->addWidget(lblCaption[4]);
+    auto* choices = new QVBoxLayout;
+    choices->setContentsMargins(20, 6, 0, 0);
+    choices->setSpacing(8);
+    // Their captions are set when the page is shown, for learning or for a test.
+    optOption[0] = makeOption(elementName("optOption", 0), QStringLiteral("By Significance of Numbers"), body);
+    optOption[1] = makeOption(elementName("optOption", 1), QStringLiteral("By Interpretation of Numbers"), body);
+    choices->addWidget(optOption[0]);
+    choices->addWidget(optOption[1]);
+    layout->addLayout(choices);
+    layout->addStretch(1);
+
+    cmdBack2 = makeButton(QStringLiteral("cmdBack2"), QStringLiteral("&Back"), body);
+    cmdNext2 = makeButton(QStringLiteral("cmdNext2"), QStringLiteral("&Next"), body);
+    connect(cmdBack2, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdBack2_Click);
+    connect(cmdNext2, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdNext2_Click);
+    layout->addLayout(buttonRow({}, {cmdBack2, cmdNext2}));
+    return page;
+}
+
+QGroupBox* frmLearnNumerologyMain::buildLearnPage()
+{
+    QWidget* body = nullptr;
+    QGroupBox* page = makePage(2, body);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(12, 6, 12, 8);
+    layout->setSpacing(8);
+
+    lblLearnSubject = makeText(QStringLiteral("lblLearnSubject"), QStringLiteral("Subject"), body);
+    styleAsTitle(lblLearnSubject, 12);
+    RTBLearn = makeRichText(QStringLiteral("RTBLearn"), QStringLiteral("Learn text"), body);
+    layout->addWidget(lblLearnSubject);
+    layout->addWidget(RTBLearn, 1);
+
+    cmdBackToMain = makeButton(QStringLiteral("cmdBackToMain"), QStringLiteral("Back To &Main"), body);
+    cmdBackLearn = makeButton(QStringLiteral("cmdBackLearn"), QStringLiteral("&Back"), body);
+    cmdNextLearn = makeButton(QStringLiteral("cmdNextLearn"), QStringLiteral("&Next"), body);
+    connect(cmdBackToMain, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdBackToMain_Click);
+    connect(cmdBackLearn, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdBackLearn_Click);
+    connect(cmdNextLearn, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdNextLearn_Click);
+    layout->addLayout(buttonRow({cmdBackToMain}, {cmdBackLearn, cmdNextLearn}));
+    return page;
+}
+
+QGroupBox* frmLearnNumerologyMain::buildSubjectPage()
+{
+    QWidget* body = nullptr;
+    QGroupBox* page = makePage(3, body);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(12, 8, 12, 8);
+    layout->setSpacing(12);
+
+    lblCaption[5] = makeText(elementName("lblCaption", 5), QString(), body);
+    layout->addWidget(lblCaption[5]);
+
+    // Two columns, subjects 0..7 on the left and 8..14 on the right.
+    auto* boxes = new QGridLayout;
+    boxes->setContentsMargins(8, 0, 0, 0);
+    boxes->setHorizontalSpacing(16);
+    boxes->setVerticalSpacing(8);
+    constexpr int perColumn = (modLearnNumerology::SubjectCount + 1) / 2;
+    for (int s = 0; s < modLearnNumerology::SubjectCount; ++s) {
+        chkSubject[s] = named(new QCheckBox(modLearnNumerology::SubjectName[s], body), elementName("chkSubject", s));
+        boxes->addWidget(chkSubject[s], s % perColumn, s / perColumn);
+    }
+    boxes->setColumnStretch(2, 1);
+    layout->addLayout(boxes);
+    layout->addStretch(1);
+
+    cmdBack3 = makeButton(QStringLiteral("cmdBack3"), QStringLiteral("&Back"), body);
+    cmdNext3 = makeButton(QStringLiteral("cmdNext3"), QStringLiteral("&Next"), body);
+    connect(cmdBack3, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdBack3_Click);
+    connect(cmdNext3, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdNext3_Click);
+    layout->addLayout(buttonRow({}, {cmdBack3, cmdNext3}));
+    return page;
+}
+
+QGroupBox* frmLearnNumerologyMain::buildQuestionPage()
+{
+    QWidget* body = nullptr;
+    QGroupBox* page = makePage(4, body);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(8, 4, 8, 6);
+    layout->setSpacing(6);
+
+    lblCaption[6] = makeText(elementName("lblCaption", 6), QString(), body);
+    lblQuestionNo = makeText(QStringLiteral("lblQuestionNo"), QStringLiteral("Question No"), body);
+    lblQuestionNo->setWordWrap(false);
+    lblQuestionNo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(12);
+    top->addWidget(lblCaption[6], 1);
+    top->addWidget(lblQuestionNo);
+    layout->addLayout(top);
+
+    auto* rows = new QGridLayout;
+    rows->setHorizontalSpacing(6);
+    rows->setVerticalSpacing(5);
+    for (int i = 0; i < test::RowCount; ++i) {
+        optChoice[i] = makeOption(elementName("optChoice", i), QString(), body);
+        optChoice[i]->setAccessibleName(QStringLiteral("Choice %1").arg(i + 1));
+        auto* box = named(new QPlainTextEdit(body), elementName("txtOption", i));
+        box->setAccessibleName(QStringLiteral("Choice %1 text").arg(i + 1));
+        box->setReadOnly(true);
+        // At least three whole lines; the five boxes share the page's height, and a longer
+        // text scrolls inside its box.
+        const int margins = 2 * (int(box->document()->documentMargin()) + box->frameWidth());
+        box->setMinimumHeight(box->fontMetrics().lineSpacing() * 3 + margins);
+        box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        box->viewport()->installEventFilter(this);
+        txtOption[i] = box;
+        rows->addWidget(optChoice[i], i, 0, Qt::AlignVCenter);
+        rows->addWidget(box, i, 1);
+        rows->setRowStretch(i, 1);
+    }
+    rows->setColumnStretch(1, 1);
+    layout->addLayout(rows, 1);
+
+    lblSubjectName = makeText(QStringLiteral("lblSubjectName"), QStringLiteral("Subject Name"), body);
+    styleAsTitle(lblSubjectName, 11);
+    cmdNextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next &Question"), body);
+    connect(cmdNextQuestion, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdNextQuestion_Click);
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(12);
+    bottom->addWidget(lblSubjectName, 1);
+    bottom->addWidget(cmdNextQuestion, 0, Qt::AlignBottom);
+    layout->addLayout(bottom);
+    return page;
+}
+
+QGroupBox* frmLearnNumerologyMain::buildResultPage()
+{
+    QWidget* body = nullptr;
+    QGroupBox* page = makePage(5, body);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(12, 6, 12, 8);
+    layout->setSpacing(8);
+
+    RTBTestResult = makeRichText(QStringLiteral("RTBTestResult"), QStringLiteral("Test result"), body);
+    layout->addWidget(RTBTestResult, 1);
+    // Composes the printout only; never shown.
+    RTB1 = makeRichText(QStringLiteral("RTB1"), QStringLiteral("Printout"), body);
+    RTB1->hide();
+
+    cmdGoToMain = makeButton(QStringLiteral("cmdGoToMain"), QStringLiteral("Main Screen"), body);
+    cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print Test Results"), body);
+    connect(cmdGoToMain, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdGoToMain_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdPrint_Click);
+    layout->addLayout(buttonRow({cmdGoToMain}, {cmdPrint}));
+    return page;
+}
+
+// ---- load and unload ----
+
+void frmLearnNumerologyMain::Form_Load()
+{
+    setLeftTwips((platform::ScreenWidthTwips() - widthTwips()) / 2.0);
+    setTopTwips(0);
+    unselect(optMain);
+    bringToFront(0);
+}
+
+void frmLearnNumerologyMain::Form_Unload() { frmMDI::ShowStartPage(); }
+
+void frmLearnNumerologyMain::closeEvent(QCloseEvent* event)
+{
+    unloadOnClose();
+    event->accept();
+}
+
+void frmLearnNumerologyMain::mnuExit_Click() { platform::Forms::unload(this); }
+
+void frmLearnNumerologyMain::bringToFront(int frame) { pages->setCurrentWidget(fraOption[frame]); }
+
+void frmLearnNumerologyMain::setFrameCaption(int frame, const QString& caption) { fraOption[frame]->setTitle(caption); }
+
+// ---- start and options pages ----
+
+void frmLearnNumerologyMain::cmdNext_Click()
+{
+    LearnMode = false;
+    if (optMain[0]->isChecked()) {
+        LearnMode = true;
+        optOption[0]->setText(QStringLiteral("Learn By Significance of Numbers"));
+        optOption[1]->setText(QStringLiteral("Learn By Interpretation of Numbers"));
+        setFrameCaption(1, QStringLiteral("Learn Options"));
+        bringToFront(1);
+    } else if (optMain[1]->isChecked()) {
+        optOption[0]->setText(QStringLiteral("Test By Significance of Numbers"));
+        optOption[1]->setText(QStringLiteral("Test By Interpretation of Numbers"));
+        setFrameCaption(1, QStringLiteral("Test Options"));
+        bringToFront(1);
+    } else {
+        platform::MsgBox(QString::fromLatin1(SelectOptionMessage), platform::vbCritical);
+    }
+}
+
+void frmLearnNumerologyMain::cmdNext2_Click()
+{
+    BySignificance = false;
+    const bool significance = optOption[0]->isChecked();
+    if (!significance && !optOption[1]->isChecked()) {
+        platform::MsgBox(QString::fromLatin1(SelectOptionMessage), platform::vbCritical);
+        return;
+    }
+    BySignificance = significance;
+    CurrentIndex = 0;
+    if (LearnMode && significance) {
+        setFrameCaption(2, QStringLiteral("Learn By Significance"));
+        bringToFront(2);
+        ShowSignificancePage();
+    } else if (LearnMode) {
+        lblCaption[5]->setText(QStringLiteral("Select the options which you would like to memorize."));
+        setFrameCaption(3, QStringLiteral("Learn By Interpretation"));
+        bringToFront(3);
+    } else if (significance) {
+        lblCaption[6]->setText(QStringLiteral("Select one option from the given choices below."));
+        setFrameCaption(4, QStringLiteral("Test By Significance"));
+        bringToFront(4);
+        // A test left unfinished must not lend its question set to this one.
+        test::StartTest();
+        ShowSignificanceQuestion();
+    } else {
+        lblCaption[6]->setText(QStringLiteral("Select the correct interpretation for the number displayed at the bottom."));
+        lblCaption[5]->setText(QStringLiteral("Select the options which you would like to take the test in."));
+        setFrameCaption(3, QStringLiteral("Test By Interpretation"));
+        bringToFront(3);
+    }
+}
+
+void frmLearnNumerologyMain::cmdBack2_Click()
+{
+    unselect(optMain);
+    unselect(optOption);
+    bringToFront(0);
+}
+
+// ---- subject-choice page ----
+
+void frmLearnNumerologyMain::cmdNext3_Click()
+{
+    if (std::none_of(chkSubject.begin(), chkSubject.end(), [](const QCheckBox* box) { return box->isChecked(); })) {
+        platform::MsgBox(QString::fromLatin1(SelectAtLeastOneMessage), platform::vbCritical);
+        return;
+    }
+    for (int s = 0; s < modLearnNumerology::SubjectCount; ++s)
+        SubjectChosen[s] = chkSubject[s]->isChecked();
+    for (QCheckBox* box : chkSubject)
+        box->setChecked(false);
+    CurrentIndex = 0;
+    if (!LearnMode) {
+        test::StartTest();
+        ShowInterpretationQuestion();
+        setFrameCaption(4, QStringLiteral("Test By Interpretation"));
+        bringToFront(4);
+        return;
+    }
+    CurrentIndex = static_cast<std::int16_t>(LowestChosenSubject());
+    ShowInterpretationPage();
+    setFrameCaption(2, QStringLiteral("Learn By Interpretation"));
+    bringToFront(2);
+}
+
+void frmLearnNumerologyMain::cmdBack3_Click() { bringToFront(1); }
+
+// ---- learn page ----
+
+void frmLearnNumerologyMain::showLearnPage(const QString& subject, const QString& text)
+{
+    lblLearnSubject->setText(subject);
+    RTBLearn->clear();
+    QTextCursor cursor = RTBLearn->textCursor();
+    cursor.insertText(text, QTextCharFormat());
+    // The reader starts at the top of the subject.
+    cursor.movePosition(QTextCursor::Start);
+    RTBLearn->setTextCursor(cursor);
+}
+
+void frmLearnNumerologyMain::ShowSignificancePage()
+{
+    const LearnPage page = modLearnNumerologyRun::ShowSignificancePage();
+    showLearnPage(page.subject, page.text);
+}
+
+void frmLearnNumerologyMain::ShowInterpretationPage()
+{
+    const LearnPage page = modLearnNumerologyRun::ShowInterpretationPage();
+    showLearnPage(page.subject, page.text);
+}
+
+void frmLearnNumerologyMain::cmdNextLearn_Click()
+{
+    if (!NextLearnPage()) {
+        platform::MsgBox(QString::fromLatin1(LastRecordMessage), platform::vbCritical);
+        return;
+    }
+    if (BySignificance)
+        ShowSignificancePage();
+    else
+        ShowInterpretationPage();
+}
+
+void frmLearnNumerologyMain::cmdBackLearn_Click()
+{
+    if (!PreviousLearnPage()) {
+        platform::MsgBox(QString::fromLatin1(FirstRecordMessage), platform::vbCritical);
+        return;
+    }
+    if (BySignificance)
+        ShowSignificancePage();
+    else
+        ShowInterpretationPage();
+}
+
+void frmLearnNumerologyMain::cmdBackToMain_Click() { bringToFront(0); }
+
+// ---- test pages ----
+
+void frmLearnNumerologyMain::showQuestion(const test::Question& question)
+{
+    for (int i = 0; i < test::RowCount; ++i)
+        txtOption[i]->setPlainText(question.options[i]);
+    lblSubjectName->setText(question.subjectName);
+    lblQuestionNo->setText(question.questionNo);
+}
+
+void frmLearnNumerologyMain::ShowSignificanceQuestion() { showQuestion(test::ShowSignificanceQuestion()); }
+
+void frmLearnNumerologyMain::ShowInterpretationQuestion() { showQuestion(test::ShowInterpretationQuestion()); }
+
+void frmLearnNumerologyMain::cmdNextQuestion_Click()
+{
+    int selected = -1;
+    for (int i = 0; i < test::RowCount && selected < 0; ++i)
+        if (optChoice[i]->isChecked())
+            selected = i;
+    const test::AnswerStep step = test::AnswerQuestion(selected);
+    if (step == test::AnswerStep::NoSelection) {
+        platform::MsgBox(QString::fromLatin1(SelectOptionMessage), platform::vbCritical);
+        return;
+    }
+    unselect(optChoice);
+    if (step == test::AnswerStep::Finished)
+        ShowNumerologyResult();
+    else if (BySignificance)
+        ShowSignificanceQuestion();
+    else
+        ShowInterpretationQuestion();
+}
+
+void frmLearnNumerologyMain::txtOption_MouseDown(int index, Qt::MouseButton /*button*/,
+                                                 Qt::KeyboardModifiers /*shift*/, int /*x*/, int /*y*/)
+{
+    platform::ClearClipboard();
+    optChoice[index]->setChecked(true);
+}
+
+bool frmLearnNumerologyMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint at = mouse->position().toPoint();
+        for (int i = 0; i < test::RowCount; ++i)
+            if (watched == txtOption[i]->viewport())
+                txtOption_MouseDown(i, mouse->button(), mouse->modifiers(), at.x(), at.y());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- result page ----
+
+void frmLearnNumerologyMain::ShowNumerologyResult()
+{
+    bringToFront(5);
+    const test::Report report = test::ShowNumerologyResult();
+    setFrameCaption(5, report.caption);
+    writeRuns(RTBTestResult, report.parts);
+}
+
+void frmLearnNumerologyMain::cmdPrint_Click()
+{
+    writeRuns(RTB1, {test::ReportPart{test::PrintoutText(RTBTestResult->toPlainText()), false}});
+    // Nothing selected, so the whole content is printed.
+    QTextCursor start(RTB1->document());
+    RTB1->setTextCursor(start);
+    // A printout that never reached a printer is said, so the user does not wait for paper.
+    if (!platform::PrintDocument(*RTB1->document(), windowTitle()))
+        platform::MsgBox(QStringLiteral("The test results could not be printed. Please check that a printer is "
+                                        "installed and set as the default printer."),
+                         platform::vbCritical);
+}
+
+void frmLearnNumerologyMain::cmdGoToMain_Click() { bringToFront(0); }

@@ -1,0 +1,123 @@
+#pragma once
+// The numerology course window: a wizard of six pages at one place (start, options, learn,
+// subject choice, test question, result), with the course's menus and link labels. The
+// course state and the decisions live in modLearnNumerologyRun and modLearnNumerologyTest;
+// this window only shows them.
+#include <QWidget>
+#include <array>
+
+#include "courses/numerology/modLearnNumerology.h"
+#include "courses/numerology/modLearnNumerologyTest.h"
+#include "platform/forms.h"
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QTextEdit;
+class LinkLabel;
+
+class frmLearnNumerologyMain : public QWidget, public platform::Form {
+    Q_OBJECT
+public:
+    static constexpr const char* FormName = "frmLearnNumerologyMain";
+    static constexpr int PageCount = 6;
+
+    frmLearnNumerologyMain();
+
+    QSize sizeHint() const override { return {780, 540}; }
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void cmdNext_Click();
+    void cmdNext2_Click();
+    void cmdBack2_Click();
+    void cmdNext3_Click();
+    void cmdBack3_Click();
+    void cmdNextLearn_Click();
+    void cmdBackLearn_Click();
+    void cmdBackToMain_Click();
+    void cmdNextQuestion_Click();
+    void txtOption_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void cmdPrint_Click();
+    void cmdGoToMain_Click();
+    void mnuExit_Click();
+
+private:
+    void buildMenus();
+    QWidget* buildLinkColumn();
+    QGroupBox* buildStartPage();
+    QGroupBox* buildOptionsPage();
+    QGroupBox* buildLearnPage();
+    QGroupBox* buildSubjectPage();
+    QGroupBox* buildQuestionPage();
+    QGroupBox* buildResultPage();
+
+    // Brings frame k to the front, with the caption it is given (none for the start page).
+    void bringToFront(int frame);
+    void setFrameCaption(int frame, const QString& caption);
+
+    void ShowSignificancePage();
+    void ShowInterpretationPage();
+    void showLearnPage(const QString& subject, const QString& text);
+    void ShowSignificanceQuestion();
+    void ShowInterpretationQuestion();
+    void showQuestion(const modLearnNumerologyTest::Question& question);
+    void ShowNumerologyResult();
+
+    QMenuBar* menuBar = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuExit = nullptr;
+    LinkLabel* Label14 = nullptr;
+    LinkLabel* lblCobrand = nullptr;
+    LinkLabel* lblFullBrand = nullptr;
+
+    QStackedWidget* pages = nullptr;
+    std::array<QGroupBox*, PageCount> fraOption{};
+    std::array<QLabel*, 7> lblCaption{};
+
+    // Start page.
+    std::array<QRadioButton*, 2> optMain{};
+    QPushButton* cmdNext = nullptr;
+
+    // Options page.
+    std::array<QRadioButton*, 2> optOption{};
+    QPushButton* cmdBack2 = nullptr;
+    QPushButton* cmdNext2 = nullptr;
+
+    // Learn page.
+    QLabel* lblLearnSubject = nullptr;
+    QTextEdit* RTBLearn = nullptr;
+    QPushButton* cmdBackLearn = nullptr;
+    QPushButton* cmdNextLearn = nullptr;
+    QPushButton* cmdBackToMain = nullptr;
+
+    // Subject-choice page.
+    std::array<QCheckBox*, modLearnNumerology::SubjectCount> chkSubject{};
+    QPushButton* cmdBack3 = nullptr;
+    QPushButton* cmdNext3 = nullptr;
+
+    // Test question page.
+    QLabel* lblSubjectName = nullptr;
+    QLabel* lblQuestionNo = nullptr;
+    std::array<QRadioButton*, modLearnNumerologyTest::RowCount> optChoice{};
+    std::array<QPlainTextEdit*, modLearnNumerologyTest::RowCount> txtOption{};
+    QPushButton* cmdNextQuestion = nullptr;
+
+    // Result page.
+    QTextEdit* RTBTestResult = nullptr;
+    QTextEdit* RTB1 = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdGoToMain = nullptr;
+};

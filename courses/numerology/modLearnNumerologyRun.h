@@ -1,0 +1,48 @@
+#pragma once
+// The numerology course state that the wizard sets (learn or test, by significance or by
+// interpretation, the subjects chosen, the page or question on screen), and the learn pages:
+// their texts and the walk from subject to subject. QtCore only; the course window shows them.
+// The state lives for the whole run of the program, not with the window.
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "courses/numerology/modLearnNumerology.h"
+
+namespace modLearnNumerologyRun {
+
+inline constexpr char SelectOptionMessage[] = "Please select an option";
+inline constexpr char SelectAtLeastOneMessage[] = "Please select at least one option";
+inline constexpr char FirstRecordMessage[] = "You are at the first record";
+inline constexpr char LastRecordMessage[] = "You are at the last record";
+
+// True to learn, false to take a test; set on the start page.
+extern bool LearnMode;
+// True by significance, false by interpretation; set on the options page.
+extern bool BySignificance;
+// On a learn page the subject shown (0..14); in a test the number of the question, from 0.
+extern std::int16_t CurrentIndex;
+// The subjects ticked on the subject-choice page (slot 15 unused).
+extern std::array<bool, modLearnNumerology::SubjectSlots> SubjectChosen;
+
+// What the learn page shows: the subject's name and the text of its box, lines ending in CR LF.
+struct LearnPage {
+    QString subject;
+    QString text;
+};
+
+// Subject CurrentIndex by significance: "Significance", its text, "Calculation", its text.
+LearnPage ShowSignificancePage();
+// Every value of subject CurrentIndex, each heading followed by its interpretation.
+LearnPage ShowInterpretationPage();
+
+// The lowest chosen subject, or -1 when none is chosen.
+int LowestChosenSubject();
+
+// Steps to the next or previous subject of the walk: all 15 by significance, the chosen ones
+// by interpretation. False at the end of the walk, where the window shows LastRecordMessage
+// or FirstRecordMessage; CurrentIndex then names the subject that stays on screen.
+bool NextLearnPage();
+bool PreviousLearnPage();
+
+} // namespace modLearnNumerologyRun
