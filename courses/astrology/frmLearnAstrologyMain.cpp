@@ -26,6 +26,7 @@
 #include "platform/message_box.h"
 #include "platform/screen.h"
 #include "shell/course_commands.h"
+#include "shell/course_widgets.h"
 #include "shell/link_label.h"
 #include "shell/main_window.h"
 
@@ -34,7 +35,10 @@ using namespace modLearnAstrologyTest;
 
 namespace {
 
-constexpr int LinkColumnWidth = 170;
+using course_widgets::elementName;
+using course_widgets::makeText;
+using course_widgets::named;
+
 const QColor PageColour(0, 70, 40);
 const QColor SideColour(0, 45, 25);
 const QColor LabelColour(235, 240, 220);
@@ -45,26 +49,6 @@ const QStringList LearnSubjects{QStringLiteral("Learn By Signs"), QStringLiteral
                                 QStringLiteral("Learn By Houses")};
 const QStringList TestSubjects{QStringLiteral("Test By Signs"), QStringLiteral("Test By Planets"),
                                QStringLiteral("Test By Houses")};
-
-QString elementName(const char* array, int index)
-{
-    return QString::fromLatin1(array) + QLatin1Char('_') + QString::number(index);
-}
-
-template <typename T>
-T* named(T* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel* makeText(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* label = named(new QLabel(text, parent), name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
-}
 
 // Bold, bigger and in the title colour.
 void styleAsTitle(QLabel* label, qreal pointSize)
@@ -196,34 +180,16 @@ void frmLearnAstrologyMain::buildMenus()
 
 QWidget* frmLearnAstrologyMain::buildLinkColumn()
 {
-    auto* column = named(new QWidget(this), QStringLiteral("linkColumn"));
-    column->setFixedWidth(LinkColumnWidth);
-    column->setAutoFillBackground(true);
-    QPalette p = column->palette();
-    p.setColor(QPalette::Window, SideColour);
-    p.setColor(QPalette::WindowText, LabelColour);
-    p.setColor(QPalette::Link, LinkColour);
-    column->setPalette(p);
-
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(8, 10, 8, 10);
-    layout->setSpacing(14);
-    auto* title = makeTitle(QStringLiteral("lblCourseTitle"), column, 12);
-    title->setText(QStringLiteral("Learn Astrology"));
-    layout->addWidget(title);
-    layout->addStretch(1);
-
-    Label61 = course_commands::makeForumLabel(
-        QStringLiteral("Label61"),
+    const course_widgets::LinkColumn links = course_widgets::makeLinkColumn(
+        this, QStringLiteral("Learn Astrology"), QStringLiteral("Label61"),
         QStringLiteral("Velmora is the free online forum where students of astrology talk about signs, planets and "
                        "houses. Ask your questions, share your chart readings and learn from other members. "
                        "Visit Velmora Now."),
-        column);
-    lblCobrand = course_commands::makeCoBrandLabel(column);
-    lblFullBrand = course_commands::makeFullBrandLabel(column);
-    for (LinkLabel* link : {Label61, lblCobrand, lblFullBrand})
-        layout->addWidget(link);
-    return column;
+        {SideColour, LabelColour, TitleColour, LinkColour});
+    Label61 = links.forum;
+    lblCobrand = links.cobrand;
+    lblFullBrand = links.fullBrand;
+    return links.column;
 }
 
 QFrame* frmLearnAstrologyMain::buildOptionsPage()

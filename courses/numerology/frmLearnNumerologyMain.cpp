@@ -27,6 +27,7 @@
 #include "platform/printer.h"
 #include "platform/screen.h"
 #include "shell/course_commands.h"
+#include "shell/course_widgets.h"
 #include "shell/link_label.h"
 #include "shell/main_window.h"
 
@@ -35,7 +36,10 @@ namespace test = modLearnNumerologyTest;
 
 namespace {
 
-constexpr int LinkColumnWidth = 170;
+using course_widgets::elementName;
+using course_widgets::makeText;
+using course_widgets::named;
+
 constexpr qreal TextPointSize = 9;
 const QColor PageColour(58, 28, 80);
 const QColor SideColour(38, 16, 54);
@@ -43,32 +47,12 @@ const QColor LabelColour(242, 236, 250);
 const QColor TitleColour(255, 214, 120);
 const QColor LinkColour(200, 205, 255);
 
-QString elementName(const char* array, int index)
-{
-    return QString::fromLatin1(array) + QLatin1Char('_') + QString::number(index);
-}
-
-template <typename T>
-T* named(T* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
 QFont textFont()
 {
     QFont f(QStringLiteral("Verdana"));
     f.setPointSizeF(TextPointSize);
     f.setBold(false);
     return f;
-}
-
-QLabel* makeText(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* label = named(new QLabel(text, parent), name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
 }
 
 // Bold, bigger and in the title colour.
@@ -226,29 +210,14 @@ void frmLearnNumerologyMain::buildMenus()
 
 QWidget* frmLearnNumerologyMain::buildLinkColumn()
 {
-    auto* column = named(new QWidget(this), QStringLiteral("linkColumn"));
-    column->setFixedWidth(LinkColumnWidth);
-    column->setAutoFillBackground(true);
-    QPalette p = column->palette();
-    p.setColor(QPalette::Window, SideColour);
-    p.setColor(QPalette::WindowText, LabelColour);
-    p.setColor(QPalette::Link, LinkColour);
-    column->setPalette(p);
-
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(8, 10, 8, 10);
-    layout->setSpacing(14);
-    auto* title = makeText(QStringLiteral("lblCourseTitle"), QStringLiteral("Learn Numerology"), column);
-    styleAsTitle(title, 12);
-    layout->addWidget(title);
-    layout->addStretch(1);
-
-    Label14 = course_commands::makeForumLabel(QStringLiteral("Label14"), course_commands::ForumInvitationText(), column);
-    lblCobrand = course_commands::makeCoBrandLabel(column);
-    lblFullBrand = course_commands::makeFullBrandLabel(column);
-    for (LinkLabel* link : {Label14, lblCobrand, lblFullBrand})
-        layout->addWidget(link);
-    return column;
+    const course_widgets::LinkColumn links =
+        course_widgets::makeLinkColumn(this, QStringLiteral("Learn Numerology"), QStringLiteral("Label14"),
+                                       course_commands::ForumInvitationText(),
+                                       {SideColour, LabelColour, TitleColour, LinkColour});
+    Label14 = links.forum;
+    lblCobrand = links.cobrand;
+    lblFullBrand = links.fullBrand;
+    return links.column;
 }
 
 QGroupBox* frmLearnNumerologyMain::buildStartPage()

@@ -1,6 +1,5 @@
 #pragma once
-// Small builders for the runes windows' controls: each sets the designed name (array
-// element k of X is "X_k") and the caption, so a window's build code reads like its layout.
+// Builders for the runes windows' own kinds of controls, beside the shared ones.
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -10,34 +9,14 @@
 #include <QString>
 #include <QWidget>
 
+#include "shell/course_widgets.h"
+
 namespace runes_widgets {
 
-inline QString elementName(const char* array, int index)
-{
-    return QString::fromLatin1(array) + QLatin1Char('_') + QString::number(index);
-}
-
-template <typename T>
-T* named(T* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-template <typename T>
-T* make(const QString& name, const QString& caption, QWidget* parent)
-{
-    return named(new T(caption, parent), name);
-}
-
-// A label whose text wraps to the width it is given.
-inline QLabel* makeText(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* label = make<QLabel>(name, text, parent);
-    label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
+using course_widgets::elementName;
+using course_widgets::make;
+using course_widgets::makeText;
+using course_widgets::named;
 
 // A label with a bigger bold font, for titles and rune names.
 inline QLabel* makeTitle(const QString& name, const QString& text, QWidget* parent, qreal pointSize = 12)

@@ -1,0 +1,59 @@
+#pragma once
+// Small builders shared by the course windows: each sets the designed name (array element
+// k of X is "X_k") and the caption, so a window's build code reads like its layout.
+#include <QColor>
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+class LinkLabel;
+
+namespace course_widgets {
+
+inline QString elementName(const char* array, int index)
+{
+    return QString::fromLatin1(array) + QLatin1Char('_') + QString::number(index);
+}
+
+template <typename T>
+T* named(T* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+template <typename T>
+T* make(const QString& name, const QString& caption, QWidget* parent)
+{
+    return named(new T(caption, parent), name);
+}
+
+// A label whose plain text wraps to the width it is given.
+inline QLabel* makeText(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* label = make<QLabel>(name, text, parent);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// The coloured column at the left of a course window: the course title at the top and the
+// forum, co-brand and full-brand links at the bottom.
+struct LinkColumn {
+    QWidget* column = nullptr;
+    LinkLabel* forum = nullptr;
+    LinkLabel* cobrand = nullptr;
+    LinkLabel* fullBrand = nullptr;
+};
+
+struct LinkColumnColours {
+    QColor background;
+    QColor text;
+    QColor title;
+    QColor link;
+};
+
+LinkColumn makeLinkColumn(QWidget* parent, const QString& title, const QString& forumName, const QString& forumText,
+                          const LinkColumnColours& colours);
+
+} // namespace course_widgets
