@@ -7,7 +7,9 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 
 #include "platform/clipboard.h"
 #include "shell/frmAbout.h"
@@ -48,14 +50,36 @@ protected:
     {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
+            // A press inside a selection would start dragging the text out of the program.
+            dropSelection(watched->parent());
+            platform::ClearClipboard();
+            break;
         case QEvent::MouseMove:
+            platform::ClearClipboard();
+            break;
         case QEvent::MouseButtonRelease:
             platform::ClearClipboard();
+            // The box offers its mouse selection to the system only after the release.
+            QTimer::singleShot(0, this, [] { platform::ClearClipboard(); });
             break;
         default:
             break;
         }
         return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static void dropSelection(QObject* box)
+    {
+        if (auto* rich = qobject_cast<QTextEdit*>(box)) {
+            QTextCursor cursor = rich->textCursor();
+            cursor.clearSelection();
+            rich->setTextCursor(cursor);
+        } else if (auto* plain = qobject_cast<QPlainTextEdit*>(box)) {
+            QTextCursor cursor = plain->textCursor();
+            cursor.clearSelection();
+            plain->setTextCursor(cursor);
+        }
     }
 };
 
@@ -123,6 +147,8 @@ void guardCopy(QWidget* box)
         return;
     auto* guard = new CopyGuard(box);
     watchMouse(box, guard);
+    // No Copy entry under the mouse either; the keyboard copy command still works.
+    box->setContextMenuPolicy(Qt::NoContextMenu);
     if (auto* rich = qobject_cast<QTextEdit*>(box)) {
         QObject::connect(rich, &QTextEdit::textChanged, guard, [] { platform::ClearClipboard(); });
         watchMouse(rich->viewport(), guard);
@@ -131,6 +157,7 @@ void guardCopy(QWidget* box)
         watchMouse(plain->viewport(), guard);
     } else if (auto* line = qobject_cast<QLineEdit*>(box)) {
         QObject::connect(line, &QLineEdit::textChanged, guard, [] { platform::ClearClipboard(); });
+        line->setDragEnabled(false);
     }
 }
 

@@ -332,6 +332,25 @@ private slots:
         sendMouse(&box, QEvent::MouseMove, Qt::NoButton);
         QVERIFY(clipboard->text().isEmpty());
     }
+
+    void textCannotBeCarriedOutByTheMouse()
+    {
+        QTextEdit box;
+        box.setPlainText(QStringLiteral("Ingwaz: gestation, inner growth"));
+        course_commands::guardCopy(&box);
+        box.show();
+        // No context menu with a Copy entry.
+        QCOMPARE(box.contextMenuPolicy(), Qt::NoContextMenu);
+        // A press inside a selection drops it, so no drag of the text can start.
+        box.selectAll();
+        QVERIFY(box.textCursor().hasSelection());
+        sendMouse(box.viewport(), QEvent::MouseButtonPress, Qt::LeftButton);
+        QVERIFY(!box.textCursor().hasSelection());
+        QLineEdit line(QStringLiteral("Laguz"));
+        course_commands::guardCopy(&line);
+        QVERIFY(!line.dragEnabled());
+        QCOMPARE(line.contextMenuPolicy(), Qt::NoContextMenu);
+    }
 };
 
 ORVANEL_TEST(TestAboutAndCommands)
