@@ -111,6 +111,11 @@ frmLearnRunesMain::frmLearnRunesMain() : platform::Form(this, QString::fromLatin
         course_commands::guardCopy(box);
 
     resize(sizeHint());
+    // Lay the study page out at its final size now, so the texts the load step puts in are
+    // laid out once, not first at a provisional width and again when the window shows.
+    layout()->activate();
+    picMemorizeStones->setGeometry(pages->contentsRect());
+    picMemorizeStones->layout()->activate();
 }
 
 // ---- building ----
