@@ -170,6 +170,9 @@ frmMDI::frmMDI() : platform::Form(this, QString::fromLatin1(FormName))
     mdiArea = new QMdiArea(central);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
     mdiArea->setBackground(QColor(0x20, 0x24, 0x3a));
+    // On a small screen a course window may not fit below the bands; it can then be scrolled.
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea->hide();
     buildBottomBand(central);
     column->addWidget(Picture6);
