@@ -1,5 +1,7 @@
 #include "shell/course_widgets.h"
 
+#include <QMenuBar>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "shell/course_commands.h"
@@ -41,6 +43,29 @@ LinkColumn makeLinkColumn(QWidget* parent, const QString& title, const QString& 
     for (LinkLabel* link : {result.forum, result.cobrand, result.fullBrand})
         layout->addWidget(link);
     return result;
+}
+
+CourseFrame makeCourseFrame(QWidget* window, const QString& fileMenuName, QWidget* leftColumn, int margin,
+                            int spacing, const QString& updateCaption)
+{
+    CourseFrame frame;
+    auto* outer = new QVBoxLayout(window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    frame.menuBar = named(new QMenuBar(window), QStringLiteral("menuBar"));
+    frame.fileMenu = named(frame.menuBar->addMenu(QStringLiteral("&File")), fileMenuName);
+    frame.exitItem = named(frame.fileMenu->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
+    course_commands::addHelpMenu(frame.menuBar, nullptr, updateCaption);
+    outer->setMenuBar(frame.menuBar);
+
+    auto* body = new QHBoxLayout;
+    body->setContentsMargins(margin, margin, margin, margin);
+    body->setSpacing(spacing);
+    outer->addLayout(body);
+    body->addWidget(leftColumn);
+    frame.pages = named(new QStackedWidget(window), QStringLiteral("pages"));
+    body->addWidget(frame.pages, 1);
+    return frame;
 }
 
 } // namespace course_widgets

@@ -7,6 +7,10 @@
 #include <QWidget>
 
 class LinkLabel;
+class QAction;
+class QMenu;
+class QMenuBar;
+class QStackedWidget;
 
 namespace course_widgets {
 
@@ -55,5 +59,18 @@ struct LinkColumnColours {
 
 LinkColumn makeLinkColumn(QWidget* parent, const QString& title, const QString& forumName, const QString& forumText,
                           const LinkColumnColours& colours);
+
+// The frame every course window shares: a menu bar with "&File" > "E&xit" and the Help
+// menu, and below it the left column beside the stacked pages (named "pages"). The caller
+// connects the exit item and adds its pages.
+struct CourseFrame {
+    QMenuBar* menuBar = nullptr;
+    QMenu* fileMenu = nullptr;
+    QAction* exitItem = nullptr;
+    QStackedWidget* pages = nullptr;
+};
+
+CourseFrame makeCourseFrame(QWidget* window, const QString& fileMenuName, QWidget* leftColumn, int margin,
+                            int spacing, const QString& updateCaption);
 
 } // namespace course_widgets

@@ -120,26 +120,19 @@ frmLearnAstrologyMain::frmLearnAstrologyMain() : platform::Form(this, QString::f
     f.setPointSizeF(9);
     setFont(f);
 
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    buildMenus();
-    outer->setMenuBar(menuBar);
-
-    auto* body = new QHBoxLayout;
-    body->setContentsMargins(0, 0, 0, 0);
-    body->setSpacing(0);
-    outer->addLayout(body);
-    body->addWidget(buildLinkColumn());
-
-    pages = named(new QStackedWidget(this), QStringLiteral("pages"));
+    const course_widgets::CourseFrame frame = course_widgets::makeCourseFrame(
+        this, QStringLiteral("nuFile"), buildLinkColumn(), 0, 0, QStringLiteral("&Check for Software Update"));
+    menuBar = frame.menuBar;
+    nuFile = frame.fileMenu;
+    mnuExit = frame.exitItem;
+    pages = frame.pages;
+    connect(mnuExit, &QAction::triggered, this, &frmLearnAstrologyMain::mnuExit_Click);
     Frame1 = buildOptionsPage();
     Frame2 = buildLearnPage();
     Frame3 = buildTestPage();
     Frame4 = buildResultPage();
     for (QFrame* page : {Frame1, Frame2, Frame3, Frame4})
         pages->addWidget(page);
-    body->addWidget(pages, 1);
 
     // The report and the answer texts empty the clipboard when touched or changed.
     course_commands::guardCopy(RTB);
@@ -168,15 +161,6 @@ QString frmLearnAstrologyMain::LabelCaption(const QString& caption)
 }
 
 // ---- building ----
-
-void frmLearnAstrologyMain::buildMenus()
-{
-    menuBar = named(new QMenuBar(this), QStringLiteral("menuBar"));
-    nuFile = named(menuBar->addMenu(QStringLiteral("&File")), QStringLiteral("nuFile"));
-    mnuExit = named(nuFile->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
-    connect(mnuExit, &QAction::triggered, this, &frmLearnAstrologyMain::mnuExit_Click);
-    course_commands::addHelpMenu(menuBar, nullptr, QStringLiteral("&Check for Software Update"));
-}
 
 QWidget* frmLearnAstrologyMain::buildLinkColumn()
 {

@@ -53,7 +53,6 @@ private slots:
     void mnuExit_Click();
 
 private:
-    void buildMenus();
     QWidget* buildLinkColumn();
     QFrame* buildOptionsPage();
     QFrame* buildLearnPage();

@@ -164,19 +164,13 @@ frmLearnNumerologyMain::frmLearnNumerologyMain() : platform::Form(this, QString:
     // The subject boxes take the subject names as captions.
     modLearnNumerology::FillNumerologyTables();
 
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    buildMenus();
-    outer->setMenuBar(menuBar);
-
-    auto* body = new QHBoxLayout;
-    body->setContentsMargins(0, 0, 0, 0);
-    body->setSpacing(0);
-    outer->addLayout(body);
-    body->addWidget(buildLinkColumn());
-
-    pages = named(new QStackedWidget(this), QStringLiteral("pages"));
+    const course_widgets::CourseFrame frame = course_widgets::makeCourseFrame(
+        this, QStringLiteral("mnuFile"), buildLinkColumn(), 0, 0, QString::fromLatin1(course_commands::UpdateCaption));
+    menuBar = frame.menuBar;
+    mnuFile = frame.fileMenu;
+    mnuExit = frame.exitItem;
+    pages = frame.pages;
+    connect(mnuExit, &QAction::triggered, this, &frmLearnNumerologyMain::mnuExit_Click);
     pages->setAutoFillBackground(true);
     QPalette p = pages->palette();
     p.setColor(QPalette::Window, PageColour);
@@ -185,7 +179,6 @@ frmLearnNumerologyMain::frmLearnNumerologyMain() : platform::Form(this, QString:
                  buildSubjectPage(), buildQuestionPage(), buildResultPage()};
     for (QGroupBox* page : fraOption)
         pages->addWidget(page);
-    body->addWidget(pages, 1);
 
     // The course texts, the answer texts and the report empty the clipboard when touched or
     // changed; RTB1, which only composes the printout, is not guarded.
@@ -198,15 +191,6 @@ frmLearnNumerologyMain::frmLearnNumerologyMain() : platform::Form(this, QString:
 }
 
 // ---- building ----
-
-void frmLearnNumerologyMain::buildMenus()
-{
-    menuBar = named(new QMenuBar(this), QStringLiteral("menuBar"));
-    mnuFile = named(menuBar->addMenu(QStringLiteral("&File")), QStringLiteral("mnuFile"));
-    mnuExit = named(mnuFile->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
-    connect(mnuExit, &QAction::triggered, this, &frmLearnNumerologyMain::mnuExit_Click);
-    course_commands::addHelpMenu(menuBar);
-}
 
 QWidget* frmLearnNumerologyMain::buildLinkColumn()
 {

@@ -55,7 +55,6 @@ private slots:
     void mnuExit_Click();
 
 private:
-    void buildMenus();
     QWidget* buildLinkColumn();
     QGroupBox* buildStartPage();
     QGroupBox* buildOptionsPage();

@@ -81,19 +81,13 @@ frmLearnRunesMain::frmLearnRunesMain() : platform::Form(this, QString::fromLatin
     f.setPointSizeF(9);
     setFont(f);
 
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    buildMenus();
-    outer->setMenuBar(menuBar);
-
-    auto* body = new QHBoxLayout;
-    body->setContentsMargins(6, 6, 6, 6);
-    body->setSpacing(8);
-    outer->addLayout(body);
-    body->addWidget(buildPageButtons());
-
-    pages = named(new QStackedWidget(this), QStringLiteral("pages"));
+    const course_widgets::CourseFrame frame = course_widgets::makeCourseFrame(
+        this, QStringLiteral("mnuFile"), buildPageButtons(), 6, 8, QString::fromLatin1(course_commands::UpdateCaption));
+    menuBar = frame.menuBar;
+    mnuFile = frame.fileMenu;
+    mnuExit = frame.exitItem;
+    pages = frame.pages;
+    connect(mnuExit, &QAction::triggered, this, &frmLearnRunesMain::mnuExit_Click);
     picSettings = buildSettingsPage();
     picMemorizeStones = buildStudyPage();
     picTestSetUp = buildTestSetUpPage();
@@ -102,7 +96,6 @@ frmLearnRunesMain::frmLearnRunesMain() : platform::Form(this, QString::fromLatin
     picGoals = buildGoalsPage();
     for (QWidget* page : {picSettings, picMemorizeStones, picTestSetUp, picTestKeywords, picTestResult, picGoals})
         pages->addWidget(page);
-    body->addWidget(pages, 1);
 
     // Boxes that show course texts, results and goals empty the clipboard when touched.
     for (QPlainTextEdit* box : txtMeaning)
@@ -119,15 +112,6 @@ frmLearnRunesMain::frmLearnRunesMain() : platform::Form(this, QString::fromLatin
 }
 
 // ---- building ----
-
-void frmLearnRunesMain::buildMenus()
-{
-    menuBar = named(new QMenuBar(this), QStringLiteral("menuBar"));
-    mnuFile = named(menuBar->addMenu(QStringLiteral("&File")), QStringLiteral("mnuFile"));
-    mnuExit = named(mnuFile->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
-    connect(mnuExit, &QAction::triggered, this, &frmLearnRunesMain::mnuExit_Click);
-    course_commands::addHelpMenu(menuBar);
-}
 
 QWidget* frmLearnRunesMain::buildPageButtons()
 {

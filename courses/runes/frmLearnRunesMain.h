@@ -60,7 +60,6 @@ private slots:
     void cmdGoal2_Click();
 
 private:
-    void buildMenus();
     QWidget* buildPageButtons();
     QWidget* buildSettingsPage();
     QWidget* buildStudyPage();
