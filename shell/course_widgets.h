@@ -3,6 +3,7 @@
 // k of X is "X_k") and the caption, so a window's build code reads like its layout.
 #include <QColor>
 #include <QLabel>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
@@ -39,6 +40,17 @@ inline QLabel* makeText(const QString& name, const QString& text, QWidget* paren
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+// A push button of the course windows' usual width whose click runs slot (a member function
+// of receiver, or a function object living as long as receiver).
+template <typename Receiver, typename Slot>
+QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent, Receiver* receiver, Slot slot)
+{
+    auto* button = make<QPushButton>(name, caption, parent);
+    button->setMinimumWidth(110);
+    QObject::connect(button, &QPushButton::clicked, receiver, slot);
+    return button;
 }
 
 // The coloured column at the left of a course window: the course title at the top and the

@@ -36,6 +36,7 @@ using namespace modLearnAstrologyTest;
 namespace {
 
 using course_widgets::elementName;
+using course_widgets::makeButton;
 using course_widgets::makeText;
 using course_widgets::named;
 
@@ -80,13 +81,6 @@ QLabel* makePicture(const QString& name, const QString& accessibleName, QWidget*
     policy.setRetainSizeWhenHidden(true);
     picture->setSizePolicy(policy);
     return picture;
-}
-
-QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* button = named(new QPushButton(caption, parent), name);
-    button->setMinimumWidth(110);
-    return button;
 }
 
 QComboBox* makeList(const QString& name, const QString& accessibleName, QWidget* parent)
@@ -220,8 +214,8 @@ QFrame* frmLearnAstrologyMain::buildOptionsPage()
     connect(cboLearnOptionMain, &QComboBox::activated, this, &frmLearnAstrologyMain::cboLearnOptionMain_Click);
     connect(cboTestOptionMain, &QComboBox::activated, this, &frmLearnAstrologyMain::cboTestOptionMain_Click);
 
-    cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral("Next"), page);
-    connect(cmdNext, &QPushButton::clicked, this, &frmLearnAstrologyMain::cmdNext_Click);
+    cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral("Next"), page,
+                         this, &frmLearnAstrologyMain::cmdNext_Click);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdNext);
@@ -261,12 +255,12 @@ QFrame* frmLearnAstrologyMain::buildLearnPage()
     layout->addWidget(lblLabel[3], 2, 0);
     layout->setRowStretch(2, 1);
 
-    cmdBackToMain[0] = makeButton(elementName("cmdBackToMain", 0), QStringLiteral("&Back To Main"), page);
-    cmdBackDesc = makeButton(QStringLiteral("cmdBackDesc"), QStringLiteral("Back"), page);
-    cmdNextDesc = makeButton(QStringLiteral("cmdNextDesc"), QStringLiteral("Next"), page);
-    connect(cmdBackToMain[0], &QPushButton::clicked, this, [this] { cmdBackToMain_Click(0); });
-    connect(cmdBackDesc, &QPushButton::clicked, this, &frmLearnAstrologyMain::cmdBackDesc_Click);
-    connect(cmdNextDesc, &QPushButton::clicked, this, &frmLearnAstrologyMain::cmdNextDesc_Click);
+    cmdBackToMain[0] = makeButton(elementName("cmdBackToMain", 0), QStringLiteral("&Back To Main"), page, this,
+                                    [this] { cmdBackToMain_Click(0); });
+    cmdBackDesc = makeButton(QStringLiteral("cmdBackDesc"), QStringLiteral("Back"), page,
+                             this, &frmLearnAstrologyMain::cmdBackDesc_Click);
+    cmdNextDesc = makeButton(QStringLiteral("cmdNextDesc"), QStringLiteral("Next"), page,
+                             this, &frmLearnAstrologyMain::cmdNextDesc_Click);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdBackToMain[0]);
     buttons->addStretch(1);
@@ -327,8 +321,8 @@ QFrame* frmLearnAstrologyMain::buildTestPage()
     layout->addLayout(answers);
     layout->addStretch(1);
 
-    cmdNextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next Question"), page);
-    connect(cmdNextQuestion, &QPushButton::clicked, this, &frmLearnAstrologyMain::cmdNextQuestion_Click);
+    cmdNextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next Question"), page,
+                                 this, &frmLearnAstrologyMain::cmdNextQuestion_Click);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdNextQuestion);
@@ -348,8 +342,8 @@ QFrame* frmLearnAstrologyMain::buildResultPage()
     RTB->setAcceptRichText(false);
     layout->addWidget(RTB, 1);
 
-    cmdBackToMain[1] = makeButton(elementName("cmdBackToMain", 1), QStringLiteral("&Back To Main"), page);
-    connect(cmdBackToMain[1], &QPushButton::clicked, this, [this] { cmdBackToMain_Click(1); });
+    cmdBackToMain[1] = makeButton(elementName("cmdBackToMain", 1), QStringLiteral("&Back To Main"), page, this,
+                                    [this] { cmdBackToMain_Click(1); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdBackToMain[1]);
     buttons->addStretch(1);

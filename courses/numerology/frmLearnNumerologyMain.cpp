@@ -37,6 +37,7 @@ namespace test = modLearnNumerologyTest;
 namespace {
 
 using course_widgets::elementName;
+using course_widgets::makeButton;
 using course_widgets::makeText;
 using course_widgets::named;
 
@@ -65,13 +66,6 @@ void styleAsTitle(QWidget* label, qreal pointSize)
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, TitleColour);
     label->setPalette(p);
-}
-
-QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* button = named(new QPushButton(caption, parent), name);
-    button->setMinimumWidth(110);
-    return button;
 }
 
 QRadioButton* makeOption(const QString& name, const QString& caption, QWidget* parent)
@@ -235,8 +229,8 @@ QGroupBox* frmLearnNumerologyMain::buildStartPage()
     layout->addLayout(choices);
     layout->addStretch(1);
 
-    cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral("Click Here To Proceed"), body);
-    connect(cmdNext, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdNext_Click);
+    cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral("Click Here To Proceed"), body,
+                         this, &frmLearnNumerologyMain::cmdNext_Click);
     layout->addLayout(buttonRow({}, {cmdNext}));
     return page;
 }
@@ -263,10 +257,10 @@ QGroupBox* frmLearnNumerologyMain::buildOptionsPage()
     layout->addLayout(choices);
     layout->addStretch(1);
 
-    cmdBack2 = makeButton(QStringLiteral("cmdBack2"), QStringLiteral("&Back"), body);
-    cmdNext2 = makeButton(QStringLiteral("cmdNext2"), QStringLiteral("&Next"), body);
-    connect(cmdBack2, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdBack2_Click);
-    connect(cmdNext2, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdNext2_Click);
+    cmdBack2 = makeButton(QStringLiteral("cmdBack2"), QStringLiteral("&Back"), body,
+                          this, &frmLearnNumerologyMain::cmdBack2_Click);
+    cmdNext2 = makeButton(QStringLiteral("cmdNext2"), QStringLiteral("&Next"), body,
+                          this, &frmLearnNumerologyMain::cmdNext2_Click);
     layout->addLayout(buttonRow({}, {cmdBack2, cmdNext2}));
     return page;
 }
@@ -285,12 +279,12 @@ QGroupBox* frmLearnNumerologyMain::buildLearnPage()
     layout->addWidget(lblLearnSubject);
     layout->addWidget(RTBLearn, 1);
 
-    cmdBackToMain = makeButton(QStringLiteral("cmdBackToMain"), QStringLiteral("Back To &Main"), body);
-    cmdBackLearn = makeButton(QStringLiteral("cmdBackLearn"), QStringLiteral("&Back"), body);
-    cmdNextLearn = makeButton(QStringLiteral("cmdNextLearn"), QStringLiteral("&Next"), body);
-    connect(cmdBackToMain, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdBackToMain_Click);
-    connect(cmdBackLearn, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdBackLearn_Click);
-    connect(cmdNextLearn, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdNextLearn_Click);
+    cmdBackToMain = makeButton(QStringLiteral("cmdBackToMain"), QStringLiteral("Back To &Main"), body,
+                               this, &frmLearnNumerologyMain::cmdBackToMain_Click);
+    cmdBackLearn = makeButton(QStringLiteral("cmdBackLearn"), QStringLiteral("&Back"), body,
+                              this, &frmLearnNumerologyMain::cmdBackLearn_Click);
+    cmdNextLearn = makeButton(QStringLiteral("cmdNextLearn"), QStringLiteral("&Next"), body,
+                              this, &frmLearnNumerologyMain::cmdNextLearn_Click);
     layout->addLayout(buttonRow({cmdBackToMain}, {cmdBackLearn, cmdNextLearn}));
     return page;
 }
@@ -320,10 +314,10 @@ QGroupBox* frmLearnNumerologyMain::buildSubjectPage()
     layout->addLayout(boxes);
     layout->addStretch(1);
 
-    cmdBack3 = makeButton(QStringLiteral("cmdBack3"), QStringLiteral("&Back"), body);
-    cmdNext3 = makeButton(QStringLiteral("cmdNext3"), QStringLiteral("&Next"), body);
-    connect(cmdBack3, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdBack3_Click);
-    connect(cmdNext3, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdNext3_Click);
+    cmdBack3 = makeButton(QStringLiteral("cmdBack3"), QStringLiteral("&Back"), body,
+                          this, &frmLearnNumerologyMain::cmdBack3_Click);
+    cmdNext3 = makeButton(QStringLiteral("cmdNext3"), QStringLiteral("&Next"), body,
+                          this, &frmLearnNumerologyMain::cmdNext3_Click);
     layout->addLayout(buttonRow({}, {cmdBack3, cmdNext3}));
     return page;
 }
@@ -371,8 +365,8 @@ QGroupBox* frmLearnNumerologyMain::buildQuestionPage()
 
     lblSubjectName = makeText(QStringLiteral("lblSubjectName"), QStringLiteral("Subject Name"), body);
     styleAsTitle(lblSubjectName, 11);
-    cmdNextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next &Question"), body);
-    connect(cmdNextQuestion, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdNextQuestion_Click);
+    cmdNextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next &Question"), body,
+                                 this, &frmLearnNumerologyMain::cmdNextQuestion_Click);
     auto* bottom = new QHBoxLayout;
     bottom->setSpacing(12);
     bottom->addWidget(lblSubjectName, 1);
@@ -395,10 +389,10 @@ QGroupBox* frmLearnNumerologyMain::buildResultPage()
     RTB1 = makeRichText(QStringLiteral("RTB1"), QStringLiteral("Printout"), body);
     RTB1->hide();
 
-    cmdGoToMain = makeButton(QStringLiteral("cmdGoToMain"), QStringLiteral("Main Screen"), body);
-    cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print Test Results"), body);
-    connect(cmdGoToMain, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdGoToMain_Click);
-    connect(cmdPrint, &QPushButton::clicked, this, &frmLearnNumerologyMain::cmdPrint_Click);
+    cmdGoToMain = makeButton(QStringLiteral("cmdGoToMain"), QStringLiteral("Main Screen"), body,
+                             this, &frmLearnNumerologyMain::cmdGoToMain_Click);
+    cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print Test Results"), body,
+                          this, &frmLearnNumerologyMain::cmdPrint_Click);
     layout->addLayout(buttonRow({cmdGoToMain}, {cmdPrint}));
     return page;
 }
