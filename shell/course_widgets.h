@@ -1,6 +1,8 @@
 #pragma once
 // Small builders shared by the course windows: each sets the designed name (array element
 // k of X is "X_k") and the caption, so a window's build code reads like its layout.
+#include <algorithm>
+
 #include <QColor>
 #include <QLabel>
 #include <QPushButton>
@@ -48,7 +50,8 @@ template <typename Receiver, typename Slot>
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent, Receiver* receiver, Slot slot)
 {
     auto* button = make<QPushButton>(name, caption, parent);
-    button->setMinimumWidth(110);
+    // Some room beside the caption, and never narrower than the usual width.
+    button->setMinimumWidth(std::max(110, button->sizeHint().width() + 16));
     QObject::connect(button, &QPushButton::clicked, receiver, slot);
     return button;
 }
