@@ -1,5 +1,7 @@
 #include "bench_probe.h"
 
+#include "bench_tarot_db.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -122,5 +124,9 @@ void InstallBenchProbe()
     const QString mode = qEnvironmentVariable("ORVANEL_BENCH");
     if (mode.isEmpty())
         return;
+    if (mode == QLatin1String("tarot-db")) {
+        QTimer::singleShot(0, qApp, [] { MeasureCardDatabase(); });
+        return;
+    }
     qApp->installEventFilter(new Probe(mode == QLatin1String("runes")));
 }
