@@ -246,6 +246,7 @@ private slots:
         QCOMPARE(db.CardRecordset.Field(QStringLiteral("PictureData")).toByteArray(), deck[40].picture);
         QCOMPARE(db.CardRecordset.Field(QStringLiteral("reversedmeaning")).toString(), deck[40].reversed);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("learn.dll")});
+        QVERIFY(QFileInfo(path).permissions().testFlag(QFileDevice::ReadOther));
     }
 
     // A failed build keeps the database that was there and leaves no temporary file.

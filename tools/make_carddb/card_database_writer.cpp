@@ -94,6 +94,8 @@ bool writeCardDatabase(const QString& path, const std::vector<CardSource>& cards
         return false;
     }
 
+    // A temporary file is private to its owner; the database is for everyone to read.
+    QFile::setPermissions(temporaryPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     std::error_code code;
     std::filesystem::rename(std::filesystem::path(temporaryPath.toStdU16String()), std::filesystem::path(path.toStdU16String()), code);
     if (code) {
