@@ -1,10 +1,11 @@
 // Draws the program's pictures and writes them, with their .qrc files, into a resources folder.
-//   make_pictures <resources folder> [runes] [shell] [astrology]
+//   make_pictures <resources folder> [runes] [shell] [astrology] [tarot]
 // Without a set name every set is drawn; with names only those sets are written.
 #include "astrology_glyphs.h"
 #include "picture_common.h"
 #include "rune_stone.h"
 #include "shell_pictures.h"
+#include "tarot_cards.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,12 +47,13 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
 
     const QStringList args = QCoreApplication::arguments();
-    const QStringList knownSets = {QStringLiteral("runes"), QStringLiteral("shell"), QStringLiteral("astrology")};
+    const QStringList knownSets = {QStringLiteral("runes"), QStringLiteral("shell"), QStringLiteral("astrology"),
+                                   QStringLiteral("tarot")};
     QStringList sets = args.mid(2);
     const bool setsKnown = std::all_of(sets.cbegin(), sets.cend(),
                                        [&](const QString& set) { return knownSets.contains(set); });
     if (args.size() < 2 || !setsKnown) {
-        std::fprintf(stderr, "usage: make_pictures <resources folder> [runes] [shell] [astrology]\n");
+        std::fprintf(stderr, "usage: make_pictures <resources folder> [runes] [shell] [astrology] [tarot]\n");
         return 2;
     }
     if (sets.isEmpty())
@@ -85,6 +87,14 @@ int main(int argc, char** argv)
         if (!writeQrc(resources, QStringLiteral("astrology.qrc"), QStringLiteral("/astrology"), astrology))
             return fail("could not write astrology.qrc");
         std::printf("make_pictures: wrote %zu astrology pictures\n", astrology.size());
+    }
+
+    if (sets.contains(QStringLiteral("tarot"))) {
+        // The card database tool reads these files; they are not embedded through a .qrc.
+        std::vector<pictures::Resource> tarot;
+        if (!pictures::writeTarotPictures(resources, tarot))
+            return fail("could not write the tarot pictures");
+        std::printf("make_pictures: wrote %zu tarot pictures\n", tarot.size());
     }
 
     std::printf("make_pictures: done in %s\n", qPrintable(resources.absolutePath()));
