@@ -69,20 +69,22 @@ void GoalsPage::buildPage()
     optGoals[0]->setChecked(true);
     ListView1 = named(new GoalListView(this), QStringLiteral("ListView1"));
     ListView1->setAccessibleName(QStringLiteral("Goals"));
-    ListView1->setMinimumWidth(220);
+    ListView1->setFixedWidth(230);
     left->addWidget(optGoals[0]);
     left->addWidget(optGoals[1]);
     left->addWidget(ListView1, 1);
-    body->addLayout(left, 2);
+    body->addLayout(left);
 
     // The shown goal.
     auto* right = new QVBoxLayout;
     right->setSpacing(6);
-    body->addLayout(right, 3);
+    body->addLayout(right, 1);
     lblEditMode = makeText(QStringLiteral("lblEditMode"), QString(), this);
     QFont italic = lblEditMode->font();
     italic.setItalic(true);
     lblEditMode->setFont(italic);
+    // The line keeps its height when empty, so the fields do not move when the mode changes.
+    lblEditMode->setMinimumHeight(lblEditMode->fontMetrics().lineSpacing());
     right->addWidget(lblEditMode);
 
     auto* fields = new QGridLayout;
