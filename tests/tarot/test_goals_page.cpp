@@ -439,6 +439,30 @@ private slots:
         QCOMPARE(listed(), QStringList{"Memorise the court cards"});
     }
 
+    // A tick by mouse or keyboard is told to screen readers as a change of the item's state.
+    void keyboardTicksAreAnnounced()
+    {
+        writeGoals(CourtCards + Arcana);
+        open();
+        showPage();
+        // Only a running accessibility bus (not the offscreen platform) delivers the events.
+        if (QGuiApplication::platformName() == QLatin1String("offscreen") ||
+            !QTest::qWaitFor([] { return QAccessible::isActive(); }, 2000))
+            QSKIP("needs an active accessibility bus");
+        static QStringList announced;
+        announced.clear();
+        const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            if (event->type() == QAccessible::StateChanged &&
+                static_cast<QAccessibleStateChangeEvent*>(event)->changedStates().checked)
+                announced << event->accessibleInterface()->text(QAccessible::Name);
+        });
+        list()->setFocus();
+        list()->setCurrentItem(list()->topLevelItem(1));
+        QTest::keyClick(list(), Qt::Key_Space);
+        QAccessible::installUpdateHandler(previous);
+        QCOMPARE(announced, QStringList{"Learn the major arcana"});
+    }
+
     void viewOptionsAnswerEveryWayOfPicking_data()
     {
         QTest::addColumn<QString>("how");
