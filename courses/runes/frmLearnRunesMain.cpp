@@ -527,7 +527,9 @@ void frmLearnRunesMain::setBoxes(const StudySettings& settings)
         chkObjects[i]->setChecked(settings.objects[i]);
 }
 
-void frmLearnRunesMain::cmdSaveSettings_Click()
+void frmLearnRunesMain::cmdSaveSettings_Click() { saveSettings(true); }
+
+void frmLearnRunesMain::saveSettings(bool reportWriteFailure)
 {
     const StudySettings settings = boxSettings();
     const QString problem = StudySettingsProblem(settings);
@@ -536,7 +538,9 @@ void frmLearnRunesMain::cmdSaveSettings_Click()
         SettingsValid = false;
         return;
     }
-    SaveStudySettings(settings);
+    // Boxes that pass the checks can be studied even when they could not be stored.
+    if (!SaveStudySettings(settings) && reportWriteFailure)
+        platform::MsgBox(StudySettingsNotSavedMessage(), platform::vbCritical);
     SettingsValid = true;
 }
 
@@ -549,7 +553,7 @@ void frmLearnRunesMain::Memorize_Stone()
 
 void frmLearnRunesMain::cmdMemorize_Click()
 {
-    cmdSaveSettings_Click();
+    saveSettings(false);
     if (!SettingsValid)
         return;
     SettingsValid = false;

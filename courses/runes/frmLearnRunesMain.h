@@ -79,6 +79,8 @@ private:
 
     modLearnRunes::StudySettings boxSettings() const;
     void setBoxes(const modLearnRunes::StudySettings& settings);
+    // The Save action; a failed write is reported only when the user pressed Save itself.
+    void saveSettings(bool reportWriteFailure);
     void enableGoal(QCheckBox* box, QPushButton* save, QPlainTextEdit* text);
     void saveGoal(int goal, QPlainTextEdit* text);
 
