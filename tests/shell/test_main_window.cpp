@@ -15,6 +15,7 @@
 #include "platform/message_box.h"
 #include "platform/screen.h"
 #include "platform/twips.h"
+#include "shell/application.h"
 #include "shell/frmExitScreen.h"
 #include "shell/frmStartup.h"
 #include "shell/main_window.h"
@@ -95,6 +96,19 @@ private slots:
         QVERIFY(env.messages.empty());
         QVERIFY(!modHelp::LastReminder().text().isEmpty());
         QCOMPARE(env.processEnds, 0);
+    }
+
+    void titleBarShowsTheCaptionAlone()
+    {
+        SetUpApplication();
+        // Message boxes take the program's name as their caption.
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Orvanel"));
+        // No display name of its own is fixed, which the platform would append to every title
+        // bar: it follows the application name.
+        QCoreApplication::setApplicationName(QStringLiteral("Probe"));
+        const QString followed = QGuiApplication::applicationDisplayName();
+        SetUpApplication();
+        QCOMPARE(followed, QStringLiteral("Probe"));
     }
 
     void secondCopyIsRefusedAndTouchesNothing()
