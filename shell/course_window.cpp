@@ -27,10 +27,10 @@ CourseWindow::CourseWindow(const char* formName, const QString& caption, QSize d
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    m_menuBar = named(new QMenuBar(this), QStringLiteral("menuBar"));
-    m_fileMenu = named(m_menuBar->addMenu(QStringLiteral("&File")), QString::fromLatin1(frame.fileMenuName));
-    course_commands::addHelpMenu(m_menuBar, frame.aboutOverWindow ? this : nullptr, frame.updateCaption);
-    outer->setMenuBar(m_menuBar);
+    auto* menuBar = named(new QMenuBar(this), QStringLiteral("menuBar"));
+    m_fileMenu = named(menuBar->addMenu(QStringLiteral("&File")), QString::fromLatin1(frame.fileMenuName));
+    course_commands::addHelpMenu(menuBar, frame.aboutOverWindow ? this : nullptr, frame.updateCaption);
+    outer->setMenuBar(menuBar);
 
     m_body = new QHBoxLayout;
     m_body->setContentsMargins(frame.margin, frame.margin, frame.margin, frame.margin);

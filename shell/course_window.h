@@ -20,11 +20,9 @@
 #include "shell/course_commands.h"
 
 class CourseTabs;
-class LinkLabel;
 class QAction;
 class QHBoxLayout;
 class QMenu;
-class QMenuBar;
 class QStackedWidget;
 class QVBoxLayout;
 
@@ -76,15 +74,11 @@ protected:
     // The tab frame ("SSTab1"): connect its Click to the window's SSTab1_Click rule.
     CourseTabs* makeTabs();
 
-    QMenuBar* menuBar() const { return m_menuBar; }
-    QMenu* fileMenu() const { return m_fileMenu; }
-
 private:
     void Form_Unload() final;
     void buildLinkColumn(const CourseLinks& links);
     void addFrame(QWidget* frame);
 
-    QMenuBar* m_menuBar = nullptr;
     QMenu* m_fileMenu = nullptr;
     QHBoxLayout* m_body = nullptr;
     QVBoxLayout* m_column = nullptr;
