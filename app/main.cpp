@@ -1,7 +1,6 @@
 // Orvanel: the program starts in its invisible start-up window, whose load step shows the
 // main window (or refuses a second copy).
 #include <QApplication>
-#include <QIcon>
 
 #include "bench_probe.h"
 #include "courses/astrology/astrology_course.h"
@@ -9,15 +8,13 @@
 #include "courses/runes/runes_course.h"
 #include "platform/forms.h"
 #include "platform/process.h"
+#include "shell/application.h"
 #include "shell/frmStartup.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Orvanel"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/icon")));
-    // Only the shutdown ends the program; closing the main window leads to the exit screen.
-    QApplication::setQuitOnLastWindowClosed(false);
+    SetUpApplication();
 
     RegisterAstrologyCourse();
     RegisterNumerologyCourse();

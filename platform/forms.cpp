@@ -149,17 +149,25 @@ void setMdiArea(QMdiArea* a) { area() = a; }
 
 QMdiArea* mdiArea() { return area(); }
 
+void adoptMdiChild(Form* form)
+{
+    if (!form || !area())
+        return;
+    QWidget* w = form->widget();
+    if (qobject_cast<QMdiSubWindow*>(w->parentWidget()))
+        return;
+    QMdiSubWindow* sub = area()->addSubWindow(w);
+    sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub->setWindowIcon(w->windowIcon());
+    sub->resize(sub->sizeHint());
+}
+
 void showMdiChild(Form* form)
 {
     if (!form)
         return;
+    adoptMdiChild(form);
     QWidget* w = form->widget();
-    if (area() && !qobject_cast<QMdiSubWindow*>(w->parentWidget())) {
-        QMdiSubWindow* sub = area()->addSubWindow(w);
-        sub->setAttribute(Qt::WA_DeleteOnClose, false);
-        sub->setWindowIcon(w->windowIcon());
-        sub->resize(sub->sizeHint());
-    }
     form->frame()->show();
     w->show();
     if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))

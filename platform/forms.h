@@ -80,7 +80,10 @@ T* instance()
 // The main window's MDI area, where child windows are shown.
 void setMdiArea(QMdiArea* area);
 QMdiArea* mdiArea();
-// Shows a loaded window as a child of the main window (wrapping it in an MDI frame once).
+// Puts a window into the main window's MDI area, in an MDI frame of its own, without showing
+// it; does nothing when it is there already or there is no MDI area.
+void adoptMdiChild(Form* form);
+// Shows a loaded window as a child of the main window (adopting it first if need be).
 void showMdiChild(Form* form);
 
 } // namespace Forms

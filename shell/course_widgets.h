@@ -3,17 +3,10 @@
 // k of X is "X_k") and the caption, so a window's build code reads like its layout.
 #include <algorithm>
 
-#include <QColor>
 #include <QLabel>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
-
-class LinkLabel;
-class QAction;
-class QMenu;
-class QMenuBar;
-class QStackedWidget;
 
 namespace course_widgets {
 
@@ -55,37 +48,5 @@ QPushButton* makeButton(const QString& name, const QString& caption, QWidget* pa
     QObject::connect(button, &QPushButton::clicked, receiver, slot);
     return button;
 }
-
-// The coloured column at the left of a course window: the course title at the top and the
-// forum, co-brand and full-brand links at the bottom.
-struct LinkColumn {
-    QWidget* column = nullptr;
-    LinkLabel* forum = nullptr;
-    LinkLabel* cobrand = nullptr;
-    LinkLabel* fullBrand = nullptr;
-};
-
-struct LinkColumnColours {
-    QColor background;
-    QColor text;
-    QColor title;
-    QColor link;
-};
-
-LinkColumn makeLinkColumn(QWidget* parent, const QString& title, const QString& forumName, const QString& forumText,
-                          const LinkColumnColours& colours);
-
-// The frame every course window shares: a menu bar with "&File" > "E&xit" and the Help
-// menu, and below it the left column beside the stacked pages (named "pages"). The caller
-// connects the exit item and adds its pages.
-struct CourseFrame {
-    QMenuBar* menuBar = nullptr;
-    QMenu* fileMenu = nullptr;
-    QAction* exitItem = nullptr;
-    QStackedWidget* pages = nullptr;
-};
-
-CourseFrame makeCourseFrame(QWidget* window, const QString& fileMenuName, QWidget* leftColumn, int margin,
-                            int spacing, const QString& updateCaption);
 
 } // namespace course_widgets

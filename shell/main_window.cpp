@@ -18,6 +18,7 @@
 #include "shell/link_label.h"
 #include "shell/shell_resources.h"
 #include "shell/shutdown.h"
+#include "shell/start_page.h"
 #include "shell/web_pages.h"
 
 namespace {
@@ -183,6 +184,7 @@ frmMDI::frmMDI() : platform::Form(this, QString::fromLatin1(FormName))
     setCentralWidget(central);
     buildMenus();
     platform::Forms::setMdiArea(mdiArea);
+    start_page::Install(this, [this](bool visible) { setStartPageVisible(visible); });
 
     const QScreen* screen = this->screen();
     resize(screen ? screen->availableGeometry().size() : QSize(1024, 768));
@@ -376,12 +378,6 @@ void frmMDI::setStartPageVisible(bool visible)
     mdiArea->setVisible(!visible);
 }
 
-void frmMDI::ShowStartPage()
-{
-    if (frmMDI* main = platform::Forms::find<frmMDI>())
-        main->setStartPageVisible(true);
-}
-
 void frmMDI::closeCourseWindows()
 {
     for (const char* name : CourseWindows)
@@ -397,10 +393,8 @@ void frmMDI::openCourse(int index)
         return;
     closeCourseWindows();
     setStartPageVisible(false);
-    platform::Form* course = platform::Forms::instance(name);
-    platform::Forms::showMdiChild(course);
-    course->setLeftTwips((platform::ScreenWidthTwips() - course->widthTwips()) / 2.0);
-    course->setTopTwips(0);
+    // The course window's load step places it; it is shown where it placed itself.
+    platform::Forms::showMdiChild(platform::Forms::instance(name));
 }
 
 void frmMDI::cmdSelectOption_Click(int index) { openCourse(index); }

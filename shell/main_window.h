@@ -22,11 +22,9 @@ public:
 
     frmMDI();
 
-    // The start page; course windows show it again when they unload.
+    // The start page; course windows show it again when they unload (through start_page).
     QWidget* picMain = nullptr;
     void setStartPageVisible(bool visible);
-    // Shows the start page if the main window is loaded (called from course unload steps).
-    static void ShowStartPage();
 
 protected:
     void Form_Load() override;

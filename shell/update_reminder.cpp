@@ -5,7 +5,6 @@
 
 #include "platform/clock.h"
 #include "platform/message_box.h"
-#include "shell/settings_store.h"
 #include "shell/web_pages.h"
 
 namespace modHelp {
@@ -39,15 +38,20 @@ QString generalFormat()
     return date + QLatin1Char(' ') + locale.timeFormat(QLocale::LongFormat);
 }
 
-void storeStamp()
-{
-    settings_store::SaveSetting(ScrambleText(QStringLiteral("Duration")),
-                                ScrambleText(GeneralDateTimeText(platform::Now())));
-}
+// A stamp that cannot be stored is not reported.
+void storeStamp() { LastReminder().save(GeneralDateTimeText(platform::Now())); }
 
 // Calendar-day boundaries from today to the stamp, negative when the stamp is past.
 qint64 daysFromNow(const QDateTime& stamp) { return platform::Now().date().daysTo(stamp.date()); }
 } // namespace
+
+const platform::Setting<QString>& LastReminder()
+{
+    static const platform::Setting<QString> stamp(
+        ScrambleText(QStringLiteral("Duration")), QString(), [](const QString& text) { return UnscrambleText(text); },
+        [](const QString& stamp) { return ScrambleText(stamp); });
+    return stamp;
+}
 
 QString ScrambleText(const QString& text) { return shifted(text, 85); }
 
@@ -72,8 +76,8 @@ QDateTime ParseGeneralDateTime(const QString& text)
 
 void ShowUpdateReminder()
 {
-    DurationValueName = ScrambleText(QStringLiteral("Duration"));
-    const QString stored = UnscrambleText(settings_store::GetSetting(DurationValueName));
+    DurationValueName = LastReminder().name();
+    const QString stored = LastReminder().valueOr(QString());
     const QDateTime stamp = ParseGeneralDateTime(stored);
 
     // First run, or a stamp that no longer reads as a date: store a fresh one silently.

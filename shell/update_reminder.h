@@ -4,9 +4,15 @@
 #include <QDateTime>
 #include <QString>
 
+#include "platform/setting.h"
+
 namespace modHelp {
 
 void ShowUpdateReminder();
+
+// The last-reminder stamp as the general date-time text: stored under the scrambled name
+// "Duration" with its text scrambled; empty when never reminded.
+const platform::Setting<QString>& LastReminder();
 
 // Shifts every character code up by 85; characters that would pass code 255 are left out.
 QString ScrambleText(const QString& text);

@@ -3,14 +3,11 @@
 
 #include <QAction>
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -24,11 +21,8 @@
 #include "courses/astrology/modLearnAstrology.h"
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
-#include "platform/screen.h"
 #include "shell/course_commands.h"
 #include "shell/course_widgets.h"
-#include "shell/link_label.h"
-#include "shell/main_window.h"
 
 using namespace modLearnAstrologyRun;
 using namespace modLearnAstrologyTest;
@@ -106,21 +100,23 @@ QFrame* makePage(const char* name)
 
 } // namespace
 
-frmLearnAstrologyMain::frmLearnAstrologyMain() : platform::Form(this, QString::fromLatin1(FormName))
+frmLearnAstrologyMain::frmLearnAstrologyMain()
+    : CourseWindow(FormName, QStringLiteral("Velmora Learn Astrology"), {780, 540},
+                   {.fileMenuName = "nuFile",
+                    .updateCaption = QStringLiteral("&Check for Software Update"),
+                    .links = CourseLinks{
+                        QStringLiteral("Learn Astrology"), QStringLiteral("Label61"),
+                        QStringLiteral("Velmora is the free online forum where students of astrology talk about "
+                                       "signs, planets and houses. Ask your questions, share your chart readings "
+                                       "and learn from other members. Visit Velmora Now."),
+                        LinkColumnColours{SideColour, LabelColour, TitleColour, LinkColour}}})
 {
-    setObjectName(QString::fromLatin1(FormName));
-    setWindowTitle(QStringLiteral("Velmora Learn Astrology"));
     QFont f(QStringLiteral("Verdana"));
     f.setPointSizeF(9);
     setFont(f);
 
-    const course_widgets::CourseFrame frame = course_widgets::makeCourseFrame(
-        this, QStringLiteral("nuFile"), buildLinkColumn(), 0, 0, QStringLiteral("&Check for Software Update"));
-    menuBar = frame.menuBar;
-    nuFile = frame.fileMenu;
-    mnuExit = frame.exitItem;
-    pages = frame.pages;
-    connect(mnuExit, &QAction::triggered, this, &frmLearnAstrologyMain::mnuExit_Click);
+    mnuExit = addExitItem("mnuExit", QStringLiteral("E&xit"));
+    pages = makePages();
     Frame1 = buildOptionsPage();
     Frame2 = buildLearnPage();
     Frame3 = buildTestPage();
@@ -133,7 +129,6 @@ frmLearnAstrologyMain::frmLearnAstrologyMain() : platform::Form(this, QString::f
     for (QPlainTextEdit* box : txtAnswer_Choice)
         course_commands::guardCopy(box);
 
-    resize(sizeHint());
 }
 
 QString frmLearnAstrologyMain::LabelCaption(const QString& caption)
@@ -155,20 +150,6 @@ QString frmLearnAstrologyMain::LabelCaption(const QString& caption)
 }
 
 // ---- building ----
-
-QWidget* frmLearnAstrologyMain::buildLinkColumn()
-{
-    const course_widgets::LinkColumn links = course_widgets::makeLinkColumn(
-        this, QStringLiteral("Learn Astrology"), QStringLiteral("Label61"),
-        QStringLiteral("Velmora is the free online forum where students of astrology talk about signs, planets and "
-                       "houses. Ask your questions, share your chart readings and learn from other members. "
-                       "Visit Velmora Now."),
-        {SideColour, LabelColour, TitleColour, LinkColour});
-    Label61 = links.forum;
-    lblCobrand = links.cobrand;
-    lblFullBrand = links.fullBrand;
-    return links.column;
-}
 
 QFrame* frmLearnAstrologyMain::buildOptionsPage()
 {
@@ -353,11 +334,8 @@ QFrame* frmLearnAstrologyMain::buildResultPage()
 
 // ---- load and unload ----
 
-void frmLearnAstrologyMain::Form_Load()
+void frmLearnAstrologyMain::loadStep()
 {
-    setLeftTwips((platform::ScreenWidthTwips() - widthTwips()) / 2.0);
-    setTopTwips(0);
-
     cboLearnOptionMain->addItems(LearnSubjects);
     cboTestOptionMain->addItems(TestSubjects);
     cboLearnOptionSub->addItems(AttributeCaptions(SubjectSigns));
@@ -376,16 +354,6 @@ void frmLearnAstrologyMain::Form_Load()
     cboTestOptionSub->setEnabled(false);
     bringToFront(Frame1);
 }
-
-void frmLearnAstrologyMain::Form_Unload() { frmMDI::ShowStartPage(); }
-
-void frmLearnAstrologyMain::closeEvent(QCloseEvent* event)
-{
-    unloadOnClose();
-    event->accept();
-}
-
-void frmLearnAstrologyMain::mnuExit_Click() { platform::Forms::unload(this); }
 
 // ---- options page ----
 

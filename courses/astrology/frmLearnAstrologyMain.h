@@ -2,42 +2,35 @@
 // The astrology course window: four pages at one place (options, learn, test, result), with
 // the course's menus and link labels. The run state and the decisions live in
 // modLearnAstrologyRun and modLearnAstrologyTest; this window only shows them.
-#include <QWidget>
 #include <array>
 
 #include "courses/astrology/modLearnAstrologyTest.h"
-#include "platform/forms.h"
+#include "shell/course_window.h"
 
 class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
-class QMenu;
-class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 class QTextEdit;
-class LinkLabel;
 
-class frmLearnAstrologyMain : public QWidget, public platform::Form {
+class frmLearnAstrologyMain : public CourseWindow {
     Q_OBJECT
 public:
     static constexpr const char* FormName = "frmLearnAstrologyMain";
 
     frmLearnAstrologyMain();
 
-    QSize sizeHint() const override { return {780, 540}; }
 
     // The text a label shows for a stored caption: "&&" reads as one "&", a lone "&" marks an
     // access key and is not shown, and CR LF breaks the line.
     static QString LabelCaption(const QString& caption);
 
 protected:
-    void Form_Load() override;
-    void Form_Unload() override;
-    void closeEvent(QCloseEvent* event) override;
+    void loadStep() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
@@ -50,10 +43,8 @@ private slots:
     void cmdBackToMain_Click(int index);
     void cmdNextQuestion_Click();
     void txtAnswer_Choice_Click(int index);
-    void mnuExit_Click();
 
 private:
-    QWidget* buildLinkColumn();
     QFrame* buildOptionsPage();
     QFrame* buildLearnPage();
     QFrame* buildTestPage();
@@ -68,12 +59,7 @@ private:
     // Inserts text at the end of the report with the given weight, at the report's size.
     void insertReportText(const QString& text, bool bold);
 
-    QMenuBar* menuBar = nullptr;
-    QMenu* nuFile = nullptr;
     QAction* mnuExit = nullptr;
-    LinkLabel* Label61 = nullptr;
-    LinkLabel* lblCobrand = nullptr;
-    LinkLabel* lblFullBrand = nullptr;
 
     QStackedWidget* pages = nullptr;
     QFrame* Frame1 = nullptr;

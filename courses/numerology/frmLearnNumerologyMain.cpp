@@ -3,13 +3,10 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -25,11 +22,8 @@
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
 #include "platform/printer.h"
-#include "platform/screen.h"
 #include "shell/course_commands.h"
 #include "shell/course_widgets.h"
-#include "shell/link_label.h"
-#include "shell/main_window.h"
 
 using namespace modLearnNumerologyRun;
 namespace test = modLearnNumerologyTest;
@@ -150,21 +144,18 @@ QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> left, std::initialize
 
 } // namespace
 
-frmLearnNumerologyMain::frmLearnNumerologyMain() : platform::Form(this, QString::fromLatin1(FormName))
+frmLearnNumerologyMain::frmLearnNumerologyMain()
+    : CourseWindow(FormName, QStringLiteral("Velmora Learn Numerology"), {780, 540},
+                   {.links = CourseLinks{QStringLiteral("Learn Numerology"), QStringLiteral("Label14"),
+                                         course_commands::ForumInvitationText(),
+                                         LinkColumnColours{SideColour, LabelColour, TitleColour, LinkColour}}})
 {
-    setObjectName(QString::fromLatin1(FormName));
-    setWindowTitle(QStringLiteral("Velmora Learn Numerology"));
     setFont(textFont());
     // The subject boxes take the subject names as captions.
     modLearnNumerology::FillNumerologyTables();
 
-    const course_widgets::CourseFrame frame = course_widgets::makeCourseFrame(
-        this, QStringLiteral("mnuFile"), buildLinkColumn(), 0, 0, QString::fromLatin1(course_commands::UpdateCaption));
-    menuBar = frame.menuBar;
-    mnuFile = frame.fileMenu;
-    mnuExit = frame.exitItem;
-    pages = frame.pages;
-    connect(mnuExit, &QAction::triggered, this, &frmLearnNumerologyMain::mnuExit_Click);
+    mnuExit = addExitItem("mnuExit", QStringLiteral("E&xit"));
+    pages = makePages();
     pages->setAutoFillBackground(true);
     QPalette p = pages->palette();
     p.setColor(QPalette::Window, PageColour);
@@ -181,22 +172,9 @@ frmLearnNumerologyMain::frmLearnNumerologyMain() : platform::Form(this, QString:
     for (QPlainTextEdit* box : txtOption)
         course_commands::guardCopy(box);
 
-    resize(sizeHint());
 }
 
 // ---- building ----
-
-QWidget* frmLearnNumerologyMain::buildLinkColumn()
-{
-    const course_widgets::LinkColumn links =
-        course_widgets::makeLinkColumn(this, QStringLiteral("Learn Numerology"), QStringLiteral("Label14"),
-                                       course_commands::ForumInvitationText(),
-                                       {SideColour, LabelColour, TitleColour, LinkColour});
-    Label14 = links.forum;
-    lblCobrand = links.cobrand;
-    lblFullBrand = links.fullBrand;
-    return links.column;
-}
 
 QGroupBox* frmLearnNumerologyMain::buildStartPage()
 {
@@ -399,23 +377,11 @@ QGroupBox* frmLearnNumerologyMain::buildResultPage()
 
 // ---- load and unload ----
 
-void frmLearnNumerologyMain::Form_Load()
+void frmLearnNumerologyMain::loadStep()
 {
-    setLeftTwips((platform::ScreenWidthTwips() - widthTwips()) / 2.0);
-    setTopTwips(0);
     unselect(optMain);
     bringToFront(0);
 }
-
-void frmLearnNumerologyMain::Form_Unload() { frmMDI::ShowStartPage(); }
-
-void frmLearnNumerologyMain::closeEvent(QCloseEvent* event)
-{
-    unloadOnClose();
-    event->accept();
-}
-
-void frmLearnNumerologyMain::mnuExit_Click() { platform::Forms::unload(this); }
 
 void frmLearnNumerologyMain::bringToFront(int frame) { pages->setCurrentWidget(fraOption[frame]); }
 

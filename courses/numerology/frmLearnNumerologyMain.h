@@ -3,27 +3,23 @@
 // subject choice, test question, result), with the course's menus and link labels. The
 // course state and the decisions live in modLearnNumerologyRun and modLearnNumerologyTest;
 // this window only shows them.
-#include <QWidget>
 #include <array>
 
 #include "courses/numerology/modLearnNumerology.h"
 #include "courses/numerology/modLearnNumerologyTest.h"
-#include "platform/forms.h"
+#include "shell/course_window.h"
 
 class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QMenu;
-class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 class QTextEdit;
-class LinkLabel;
 
-class frmLearnNumerologyMain : public QWidget, public platform::Form {
+class frmLearnNumerologyMain : public CourseWindow {
     Q_OBJECT
 public:
     static constexpr const char* FormName = "frmLearnNumerologyMain";
@@ -31,12 +27,9 @@ public:
 
     frmLearnNumerologyMain();
 
-    QSize sizeHint() const override { return {780, 540}; }
 
 protected:
-    void Form_Load() override;
-    void Form_Unload() override;
-    void closeEvent(QCloseEvent* event) override;
+    void loadStep() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
@@ -52,10 +45,8 @@ private slots:
     void txtOption_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void cmdPrint_Click();
     void cmdGoToMain_Click();
-    void mnuExit_Click();
 
 private:
-    QWidget* buildLinkColumn();
     QGroupBox* buildStartPage();
     QGroupBox* buildOptionsPage();
     QGroupBox* buildLearnPage();
@@ -75,12 +66,7 @@ private:
     void showQuestion(const modLearnNumerologyTest::Question& question);
     void ShowNumerologyResult();
 
-    QMenuBar* menuBar = nullptr;
-    QMenu* mnuFile = nullptr;
     QAction* mnuExit = nullptr;
-    LinkLabel* Label14 = nullptr;
-    LinkLabel* lblCobrand = nullptr;
-    LinkLabel* lblFullBrand = nullptr;
 
     QStackedWidget* pages = nullptr;
     std::array<QGroupBox*, PageCount> fraOption{};

@@ -2,13 +2,10 @@
 #include "courses/runes/frmLearnRunesMain.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -18,18 +15,14 @@
 #include "courses/runes/rune_pictures.h"
 #include "courses/runes/runes_widgets.h"
 #include "platform/message_box.h"
-#include "platform/screen.h"
 #include "shell/course_commands.h"
-#include "shell/link_label.h"
-#include "shell/main_window.h"
+#include "shell/start_page.h"
 
 using namespace runes_widgets;
 using namespace modLearnRunes;
 using namespace modLearnRunesTest;
 
 namespace {
-
-constexpr int PageButtonColumnWidth = 170;
 
 QPlainTextEdit* makeTextBox(const QString& name, const QString& accessibleName, QWidget* parent)
 {
@@ -73,21 +66,20 @@ QStringList captionsOf(const auto& boxes)
 
 } // namespace
 
-frmLearnRunesMain::frmLearnRunesMain() : platform::Form(this, QString::fromLatin1(FormName))
+frmLearnRunesMain::frmLearnRunesMain()
+    : CourseWindow(FormName, QStringLiteral("Velmora Learn Runes"), {780, 540},
+                   {.margin = 6,
+                    .spacing = 8,
+                    .links = CourseLinks{.forumName = QStringLiteral("Label14"),
+                                         .forumText = course_commands::ForumInvitationText()}})
 {
-    setObjectName(QString::fromLatin1(FormName));
-    setWindowTitle(QStringLiteral("Velmora Learn Runes"));
     QFont f = font();
     f.setPointSizeF(9);
     setFont(f);
 
-    const course_widgets::CourseFrame frame = course_widgets::makeCourseFrame(
-        this, QStringLiteral("mnuFile"), buildPageButtons(), 6, 8, QString::fromLatin1(course_commands::UpdateCaption));
-    menuBar = frame.menuBar;
-    mnuFile = frame.fileMenu;
-    mnuExit = frame.exitItem;
-    pages = frame.pages;
-    connect(mnuExit, &QAction::triggered, this, &frmLearnRunesMain::mnuExit_Click);
+    mnuExit = addExitItem("mnuExit", QStringLiteral("E&xit"));
+    addToLinkColumn(buildPageButtons());
+    pages = makePages();
     picSettings = buildSettingsPage();
     picMemorizeStones = buildStudyPage();
     picTestSetUp = buildTestSetUpPage();
@@ -103,7 +95,6 @@ frmLearnRunesMain::frmLearnRunesMain() : platform::Form(this, QString::fromLatin
     for (QWidget* box : std::initializer_list<QWidget*>{txtKeywords, txtAlternativeNames, txtResult, txtGoal1, txtGoal2})
         course_commands::guardCopy(box);
 
-    resize(sizeHint());
     // Lay the study page out at its final size now, so the texts the load step puts in are
     // laid out once, not first at a provisional width and again when the window shows.
     layout()->activate();
@@ -116,7 +107,6 @@ frmLearnRunesMain::frmLearnRunesMain() : platform::Form(this, QString::fromLatin
 QWidget* frmLearnRunesMain::buildPageButtons()
 {
     auto* column = named(new QWidget(this), QStringLiteral("pageButtons"));
-    column->setFixedWidth(PageButtonColumnWidth);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     const std::array<const char*, 4> captions{"Settings", "Memorize Stones", "Test Set Up", "Goals"};
@@ -125,15 +115,6 @@ QWidget* frmLearnRunesMain::buildPageButtons()
         cmdSubjects[i]->setMinimumHeight(30);
         connect(cmdSubjects[i], &QPushButton::clicked, this, [this, i] { cmdSubjects_Click(i); });
         layout->addWidget(cmdSubjects[i]);
-    }
-    layout->addStretch(1);
-
-    Label14 = course_commands::makeForumLabel(QStringLiteral("Label14"), course_commands::ForumInvitationText(), column);
-    lblCobrand = course_commands::makeCoBrandLabel(column);
-    lblFullBrand = course_commands::makeFullBrandLabel(column);
-    for (LinkLabel* link : {Label14, lblCobrand, lblFullBrand}) {
-        link->setWordWrap(true);
-        layout->addWidget(link);
     }
     return column;
 }
@@ -431,11 +412,8 @@ QWidget* frmLearnRunesMain::buildGoalsPage()
 
 // ---- load and unload ----
 
-void frmLearnRunesMain::Form_Load()
+void frmLearnRunesMain::loadStep()
 {
-    setLeftTwips((platform::ScreenWidthTwips() - widthTwips()) / 2.0);
-    setTopTwips(0);
-
     EnsureGoalFile(1);
     EnsureGoalFile(2);
     txtGoal1->setPlainText(ReadGoalText(1));
@@ -445,16 +423,6 @@ void frmLearnRunesMain::Form_Load()
     cmdMemorize_Click();
     bringToFront(picSettings);
 }
-
-void frmLearnRunesMain::Form_Unload() { frmMDI::ShowStartPage(); }
-
-void frmLearnRunesMain::closeEvent(QCloseEvent* event)
-{
-    unloadOnClose();
-    event->accept();
-}
-
-void frmLearnRunesMain::mnuExit_Click() { platform::Forms::unload(this); }
 
 // ---- pages ----
 
@@ -527,7 +495,9 @@ void frmLearnRunesMain::setBoxes(const StudySettings& settings)
         chkObjects[i]->setChecked(settings.objects[i]);
 }
 
-void frmLearnRunesMain::cmdSaveSettings_Click()
+void frmLearnRunesMain::cmdSaveSettings_Click() { saveSettings(true); }
+
+void frmLearnRunesMain::saveSettings(bool reportWriteFailure)
 {
     const StudySettings settings = boxSettings();
     const QString problem = StudySettingsProblem(settings);
@@ -536,7 +506,9 @@ void frmLearnRunesMain::cmdSaveSettings_Click()
         SettingsValid = false;
         return;
     }
-    SaveStudySettings(settings);
+    // Boxes that pass the checks can be studied even when they could not be stored.
+    if (!SaveStudySettings(settings) && reportWriteFailure)
+        platform::MsgBox(StudySettingsNotSavedMessage(), platform::vbCritical);
     SettingsValid = true;
 }
 
@@ -549,7 +521,7 @@ void frmLearnRunesMain::Memorize_Stone()
 
 void frmLearnRunesMain::cmdMemorize_Click()
 {
-    cmdSaveSettings_Click();
+    saveSettings(false);
     if (!SettingsValid)
         return;
     SettingsValid = false;
@@ -677,10 +649,8 @@ void frmLearnRunesMain::startMeaningTest()
     auto* meaningTest = platform::Forms::instance<frmLearnRunesMeaningTest>();
     meaningTest->showNextButton();
     platform::Forms::showMdiChild(meaningTest);
-    meaningTest->placeAtTopCentre();
     frame()->hide();
-    if (auto* mdi = platform::Forms::find<frmMDI>())
-        mdi->setStartPageVisible(false);
+    start_page::SetVisible(false);
 }
 
 // ---- keyword test ----

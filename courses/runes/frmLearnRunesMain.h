@@ -2,34 +2,29 @@
 // The runes course window: six pages (settings, study, test set-up, keyword test, result,
 // goals) behind four page buttons, with the course's menus and link labels. The decisions
 // live in modLearnRunesStudy and modLearnRunesTest; this window only shows them.
-#include <QWidget>
 #include <array>
 
 #include "courses/runes/modLearnRunesStudy.h"
 #include "courses/runes/modLearnRunesTest.h"
-#include "platform/forms.h"
+#include "shell/course_window.h"
 
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
-class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 class QAction;
-class LinkLabel;
 
-class frmLearnRunesMain : public QWidget, public platform::Form {
+class frmLearnRunesMain : public CourseWindow {
     Q_OBJECT
 public:
     static constexpr const char* FormName = "frmLearnRunesMain";
 
     frmLearnRunesMain();
 
-    QSize sizeHint() const override { return {780, 540}; }
 
     // Builds the study list from the aett boxes.
     void Memorize_Stone();
@@ -39,13 +34,10 @@ public:
     void ReturnToTestSetUp();
 
 protected:
-    void Form_Load() override;
-    void Form_Unload() override;
-    void closeEvent(QCloseEvent* event) override;
+    void loadStep() override;
 
 private slots:
     void cmdSubjects_Click(int index);
-    void mnuExit_Click();
     void cmdSaveSettings_Click();
     void cmdMemorize_Click();
     void cmdNext_Click();
@@ -79,6 +71,8 @@ private:
 
     modLearnRunes::StudySettings boxSettings() const;
     void setBoxes(const modLearnRunes::StudySettings& settings);
+    // The Save action; a failed write is reported only when the user pressed Save itself.
+    void saveSettings(bool reportWriteFailure);
     void enableGoal(QCheckBox* box, QPushButton* save, QPlainTextEdit* text);
     void saveGoal(int goal, QPlainTextEdit* text);
 
@@ -86,13 +80,8 @@ private:
     bool SettingsValid = false;
     modLearnRunesTest::TickCounter m_ticks;
 
-    QMenuBar* menuBar = nullptr;
-    QMenu* mnuFile = nullptr;
     QAction* mnuExit = nullptr;
     std::array<QPushButton*, 4> cmdSubjects{};
-    LinkLabel* Label14 = nullptr;
-    LinkLabel* lblCobrand = nullptr;
-    LinkLabel* lblFullBrand = nullptr;
 
     QStackedWidget* pages = nullptr;
     QWidget* picSettings = nullptr;

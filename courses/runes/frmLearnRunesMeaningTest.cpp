@@ -1,7 +1,6 @@
 // The meaning-test window of the runes course.
 #include "courses/runes/frmLearnRunesMeaningTest.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,15 +14,12 @@
 #include "courses/runes/runes_widgets.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
-#include "platform/screen.h"
 
 using namespace runes_widgets;
 using namespace modLearnRunesTest;
 
-frmLearnRunesMeaningTest::frmLearnRunesMeaningTest() : platform::Form(this, QString::fromLatin1(FormName))
+frmLearnRunesMeaningTest::frmLearnRunesMeaningTest() : ChildWindow(FormName, QStringLiteral("Velmora Learn Runes"), {760, 540})
 {
-    setObjectName(QString::fromLatin1(FormName));
-    setWindowTitle(QStringLiteral("Velmora Learn Runes"));
     QFont f = font();
     f.setPointSizeF(9);
     setFont(f);
@@ -73,16 +69,7 @@ frmLearnRunesMeaningTest::frmLearnRunesMeaningTest() : platform::Form(this, QStr
     scroll->setWidget(list);
     layout->addWidget(scroll, 1);
 
-    resize(sizeHint());
 }
-
-void frmLearnRunesMeaningTest::placeAtTopCentre()
-{
-    setLeftTwips((platform::ScreenWidthTwips() - widthTwips()) / 2.0);
-    setTopTwips(0);
-}
-
-void frmLearnRunesMeaningTest::Form_Load() { placeAtTopCentre(); }
 
 void frmLearnRunesMeaningTest::Form_Unload()
 {
@@ -93,12 +80,6 @@ void frmLearnRunesMeaningTest::Form_Unload()
         return;
     if (auto* course = platform::Forms::find<frmLearnRunesMain>())
         course->ReturnToTestSetUp();
-}
-
-void frmLearnRunesMeaningTest::closeEvent(QCloseEvent* event)
-{
-    unloadOnClose();
-    event->accept();
 }
 
 void frmLearnRunesMeaningTest::showNextButton() { cmdNextQuestion1->setVisible(true); }

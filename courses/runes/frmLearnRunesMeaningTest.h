@@ -1,34 +1,28 @@
 #pragma once
 // The meaning test of the runes course, on a window of its own that takes the course
 // window's place during a run and hands the result list back to it at the end.
-#include <QWidget>
 #include <array>
 
 #include "courses/runes/modLearnRunesTest.h"
-#include "platform/forms.h"
+#include "shell/child_window.h"
 
 class QFrame;
 class QLabel;
 class QPushButton;
 class OptionCheckBox;
 
-class frmLearnRunesMeaningTest : public QWidget, public platform::Form {
+class frmLearnRunesMeaningTest : public ChildWindow {
     Q_OBJECT
 public:
     static constexpr const char* FormName = "frmLearnRunesMeaningTest";
 
     frmLearnRunesMeaningTest();
 
-    QSize sizeHint() const override { return {760, 540}; }
 
     void showNextButton();
-    // Left edge centred on the screen, top edge at 0.
-    void placeAtTopCentre();
 
 protected:
-    void Form_Load() override;
     void Form_Unload() override;
-    void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void chkMeaning_Click(int index);

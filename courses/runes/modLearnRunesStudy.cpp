@@ -1,12 +1,13 @@
 // Study list, stored study settings and goal files of the runes course.
 #include "courses/runes/modLearnRunesStudy.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
 #include "platform/program_folder.h"
+#include "platform/settings_store.h"
 #include "platform/text_file.h"
-#include "shell/settings_store.h"
 
 namespace modLearnRunes {
 
@@ -17,20 +18,16 @@ int StudyPosition = 0;
 namespace {
 constexpr int RunesPerAett = 8;
 
-const QString GroupStem = QStringLiteral("StoneGroup");
-const QString MeaningStem = QStringLiteral("StoneMeaning");
-const QString ObjectStem = QStringLiteral("StoneObject");
-
-QString valueName(const QString& stem, int index) { return stem + QString::number(index); }
-
-QString storedText(bool ticked) { return ticked ? QStringLiteral("1") : QStringLiteral("0"); }
-
-bool ticksBox(const QString& stored)
+// The stored boxes of one kind: the stem followed by the box index as one decimal digit.
+std::vector<platform::Setting<bool>> stoneSettings(const char* stem, int count)
 {
-    bool isNumber = false;
-    const double number = stored.trimmed().toDouble(&isNumber);
-    return isNumber && number == 1.0;
+    std::vector<platform::Setting<bool>> settings;
+    for (int i = 0; i < count; ++i)
+        settings.push_back(platform::TickSetting(QLatin1String(stem) + QString::number(i)));
+    return settings;
 }
+
+bool ticksBox(const platform::Setting<bool>& setting) { return setting.valueOr(false); }
 
 bool anyTicked(const auto& boxes)
 {
@@ -60,35 +57,57 @@ StudySettings StudySettings::allTicked()
     return s;
 }
 
+const platform::Setting<bool>& StoneGroup(int index)
+{
+    static const auto settings = stoneSettings("StoneGroup", 3);
+    return settings.at(std::size_t(index));
+}
+
+const platform::Setting<bool>& StoneMeaning(int index)
+{
+    static const auto settings = stoneSettings("StoneMeaning", 3);
+    return settings.at(std::size_t(index));
+}
+
+const platform::Setting<bool>& StoneObject(int index)
+{
+    static const auto settings = stoneSettings("StoneObject", 2);
+    return settings.at(std::size_t(index));
+}
+
 std::vector<std::pair<QString, QString>> StudySettingValues(const StudySettings& settings)
 {
     std::vector<std::pair<QString, QString>> values;
     for (int i = 0; i < 3; ++i) {
-        values.emplace_back(valueName(GroupStem, i), storedText(settings.groups[i]));
-        values.emplace_back(valueName(MeaningStem, i), storedText(settings.meanings[i]));
+        values.push_back(StoneGroup(i).entry(settings.groups[i]));
+        values.push_back(StoneMeaning(i).entry(settings.meanings[i]));
         if (i < 2)
-            values.emplace_back(valueName(ObjectStem, i), storedText(settings.objects[i]));
+            values.push_back(StoneObject(i).entry(settings.objects[i]));
     }
     return values;
 }
 
 std::optional<StudySettings> LoadStudySettings()
 {
-    if (settings_store::GetSetting(valueName(GroupStem, 0)).isEmpty())
+    if (StoneGroup(0).text().isEmpty())
         return std::nullopt;
     StudySettings s;
     for (int i = 0; i < 3; ++i) {
-        s.groups[i] = ticksBox(settings_store::GetSetting(valueName(GroupStem, i)));
-        s.meanings[i] = ticksBox(settings_store::GetSetting(valueName(MeaningStem, i)));
+        s.groups[i] = ticksBox(StoneGroup(i));
+        s.meanings[i] = ticksBox(StoneMeaning(i));
         if (i < 2)
-            s.objects[i] = ticksBox(settings_store::GetSetting(valueName(ObjectStem, i)));
+            s.objects[i] = ticksBox(StoneObject(i));
     }
     return s;
 }
 
-void SaveStudySettings(const StudySettings& settings)
+bool SaveStudySettings(const StudySettings& settings) { return platform::SaveSettings(StudySettingValues(settings)); }
+
+QString StudySettingsNotSavedMessage()
 {
-    settings_store::SaveSettings(StudySettingValues(settings));
+    return QStringLiteral("Your settings could not be saved as the default. Please check that this file can be "
+                          "written to:\r") +
+           QDir::toNativeSeparators(platform::SettingsFile());
 }
 
 QString StudySettingsProblem(const StudySettings& settings)

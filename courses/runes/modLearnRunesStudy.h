@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/setting.h"
+
 namespace modLearnRunes {
 
 // Working table of the list builder: the rune number, or -1 for a rune whose aett is not ticked.
@@ -29,13 +31,22 @@ struct StudySettings {
     bool operator==(const StudySettings&) const = default;
 };
 
+// The stored boxes: "StoneGroup" + i for chkGroups i (0..2), "StoneMeaning" + i for
+// chkMeanings i (0..2), "StoneObject" + i for chkObjects i (0..1); "1" or "0", and a value
+// ticks its box when it is the number 1 (anything else, text included, leaves it unticked).
+const platform::Setting<bool>& StoneGroup(int index);
+const platform::Setting<bool>& StoneMeaning(int index);
+const platform::Setting<bool>& StoneObject(int index);
+
 // The stored values, by name and text, in the order they are written:
 // StoneGroup0, StoneMeaning0, StoneObject0, StoneGroup1, .. StoneMeaning2.
 std::vector<std::pair<QString, QString>> StudySettingValues(const StudySettings& settings);
-// Reads the stored choice; empty when none was ever saved ("StoneGroup0" empty). A value
-// ticks its box when it is the number 1; anything else, text included, leaves it unticked.
+// Reads the stored choice; empty when none was ever saved ("StoneGroup0" empty).
 std::optional<StudySettings> LoadStudySettings();
-void SaveStudySettings(const StudySettings& settings);
+// Stores the eight values; false when the settings file could not be written.
+bool SaveStudySettings(const StudySettings& settings);
+// What the settings page tells the user when its values could not be stored.
+QString StudySettingsNotSavedMessage();
 // The message that refuses the choice, or an empty text when it can be saved.
 QString StudySettingsProblem(const StudySettings& settings);
 

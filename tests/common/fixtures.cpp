@@ -13,12 +13,12 @@
 #include "platform/screen.h"
 #include "platform/single_instance.h"
 #include "platform/web_browser.h"
-#include "shell/settings_store.h"
+#include "platform/settings_store.h"
 
 TestEnvironment::TestEnvironment()
 {
     platform::setProgramFolder(m_dir.path());
-    settings_store::setSettingsFile(settingsFile());
+    platform::setSettingsFile(settingsFile());
     platform::setInstanceLockPath(QDir(m_dir.path()).filePath(QStringLiteral("instance.lock")));
     platform::setFixedSeed(12345);
     platform::setFixedNow(QDateTime());
@@ -47,7 +47,7 @@ TestEnvironment::~TestEnvironment()
     platform::resetProcessEnding();
     platform::setFixedNow(QDateTime());
     platform::setProgramFolder(QString());
-    settings_store::setSettingsFile(QString());
+    platform::setSettingsFile(QString());
 }
 
 QString TestEnvironment::settingsFile() const { return QDir(m_dir.path()).filePath(QStringLiteral("settings.ini")); }

@@ -5,7 +5,8 @@
 
 #include <QTest>
 
-#include "shell/settings_store.h"
+#include "platform/settings_store.h"
+#include "stored_study_settings.h"
 
 using namespace modLearnRunes;
 
@@ -66,6 +67,7 @@ private slots:
             QCOMPARE(RuneFlags[r], aetts[r / 8] ? r : -1);
     }
 
+    // The names and texts stored files hold; a renamed value would lose every user's choice.
     void storedValuesInWritingOrder()
     {
         const auto values = StudySettingValues(settingsOf({true, false, true, false, true, true, true, false}));
@@ -78,22 +80,21 @@ private slots:
 
     void loadStoredSettings_data()
     {
-        QTest::addColumn<QStringList>("stored"); // name=value pairs written to the store
+        QTest::addColumn<QStringList>("stored"); // texts in box order; a null text is not stored
         QTest::addColumn<bool>("firstRun");
         QTest::addColumn<Ticks>("ticks");
-        const QStringList allOnes{"StoneGroup0=1", "StoneGroup1=1", "StoneGroup2=1", "StoneMeaning0=1",
-                                  "StoneMeaning1=1", "StoneMeaning2=1", "StoneObject0=1", "StoneObject1=1"};
-        QTest::newRow("nothing stored") << QStringList{} << true << Ticks{};
-        QTest::newRow("first group empty") << QStringList{"StoneGroup0=", "StoneGroup1=0"} << true << Ticks{};
-        QTest::newRow("all ones") << allOnes << false << Ticks(8, true);
-        QStringList secondOff = allOnes;
-        secondOff[1] = QStringLiteral("StoneGroup1=0");
-        QTest::newRow("second aett off") << secondOff << false << Ticks{true, false, true, true, true, true, true, true};
-        QTest::newRow("numbers equal to one") << QStringList{"StoneGroup0= 1", "StoneGroup1=1.0", "StoneGroup2=01"}
+        const QString absent;
+        QTest::newRow("nothing stored") << QStringList(8, absent) << true << Ticks{};
+        QTest::newRow("first group empty") << QStringList{"", "0", absent, absent, absent, absent, absent, absent}
+                                           << true << Ticks{};
+        QTest::newRow("all ones") << QStringList(8, "1") << false << Ticks(8, true);
+        QTest::newRow("second aett off") << QStringList{"1", "0", "1", "1", "1", "1", "1", "1"} << false
+                                         << Ticks{true, false, true, true, true, true, true, true};
+        QTest::newRow("numbers equal to one") << QStringList{" 1", "1.0", "01", absent, absent, absent, absent, absent}
                                               << false << Ticks{true, true, true, false, false, false, false, false};
         QTest::newRow("text and other numbers untick")
-            << QStringList{"StoneGroup0=yes", "StoneGroup1=2", "StoneGroup2=-1", "StoneMeaning0=1", "StoneObject1=true"}
-            << false << Ticks{false, false, false, true, false, false, false, false};
+            << QStringList{"yes", "2", "-1", "1", absent, absent, absent, "true"} << false
+            << Ticks{false, false, false, true, false, false, false, false};
     }
 
     void loadStoredSettings()
@@ -101,10 +102,10 @@ private slots:
         QFETCH(QStringList, stored);
         QFETCH(bool, firstRun);
         QFETCH(Ticks, ticks);
-        for (const QString& pair : stored) {
-            const int eq = pair.indexOf(QLatin1Char('='));
-            settings_store::SaveSetting(pair.left(eq), pair.mid(eq + 1));
-        }
+        const auto settings = studySettingsInBoxOrder();
+        for (int i = 0; i < stored.size(); ++i)
+            if (!stored[i].isNull())
+                QVERIFY(platform::SaveSetting(settings[std::size_t(i)]->name(), stored[i]));
         const std::optional<StudySettings> loaded = LoadStudySettings();
         QCOMPARE(!loaded.has_value(), firstRun);
         if (loaded)

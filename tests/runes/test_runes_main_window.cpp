@@ -23,17 +23,16 @@
 #include <QTest>
 
 #include "controls.h"
+#include "stored_study_settings.h"
 #include "platform/forms.h"
 #include "platform/message_box.h"
-#include "shell/settings_store.h"
+#include "platform/settings_store.h"
 
 using namespace modLearnRunes;
 using namespace modLearnRunesTest;
 
 namespace {
 
-const QStringList SettingNames{"StoneGroup0", "StoneGroup1", "StoneGroup2", "StoneMeaning0",
-                               "StoneMeaning1", "StoneMeaning2", "StoneObject0", "StoneObject1"};
 const QStringList SettingBoxes{"chkGroups_0", "chkGroups_1", "chkGroups_2", "chkMeanings_0",
                                "chkMeanings_1", "chkMeanings_2", "chkObjects_0", "chkObjects_1"};
 const QString OfferPrompt = QStringLiteral("You Are Ready To Give Test\rAre You Sure You Want To Give Test");
@@ -52,18 +51,20 @@ QString text(QWidget* window, const QString& name)
 
 bool enabled(QWidget* window, const QString& name) { return child<QWidget>(window, name)->isEnabled(); }
 
+// The stored texts of the eight boxes, in box order.
 QStringList storedSettings()
 {
     QStringList values;
-    for (const QString& name : SettingNames)
-        values << settings_store::GetSetting(name);
+    for (const auto* setting : studySettingsInBoxOrder())
+        values << setting->text();
     return values;
 }
 
 void storeSettings(const QStringList& values)
 {
-    for (int i = 0; i < SettingNames.size(); ++i)
-        settings_store::SaveSetting(SettingNames[i], values[i]);
+    const auto settings = studySettingsInBoxOrder();
+    for (int i = 0; i < values.size(); ++i)
+        QVERIFY(platform::SaveSetting(settings[std::size_t(i)]->name(), values[i]));
 }
 
 QByteArray fileBytes(const QString& path)
@@ -206,6 +207,42 @@ private slots:
             QCOMPARE(env->messages.size(), std::size_t(2));
             QCOMPARE(frontPage(w), QStringLiteral("picSettings"));
         }
+    }
+
+    void settingsThatCannotBeStored_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("Save reports it") << "cmdSaveSettings" << true;
+        QTest::newRow("Memorize studies anyway") << "cmdMemorize" << false;
+    }
+    void settingsThatCannotBeStored()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, reported);
+        // The settings folder is a plain file, so the settings file cannot be written.
+        const QString blocker = QDir(env->programFolder()).filePath(QStringLiteral("config"));
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        platform::setSettingsFile(QDir(blocker).filePath(QStringLiteral("settings.ini")));
+
+        // The load step's own save stays silent: opening the course asked for nothing to be stored.
+        frmLearnRunesMain* w = openCourse();
+        QVERIFY(env->messages.empty());
+        click(w, "chkGroups_1");
+        click(w, button);
+        if (reported) {
+            QCOMPARE(env->prompts(), QStringList{StudySettingsNotSavedMessage()});
+            QVERIFY(env->lastPrompt().endsWith(QDir::toNativeSeparators(platform::SettingsFile())));
+            QCOMPARE(env->messages.back().style, platform::vbCritical);
+        } else {
+            QVERIFY(env->messages.empty());
+            QCOMPARE(frontPage(w), QStringLiteral("picMemorizeStones"));
+            QCOMPARE(StudyList.size(), std::size_t(16));
+        }
+        // Nothing was stored, and the store says so.
+        QCOMPARE(storedSettings(), QStringList(8, QString()));
     }
 
     void studyWalk_data()

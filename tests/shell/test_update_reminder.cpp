@@ -6,7 +6,6 @@
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/web_browser.h"
-#include "shell/settings_store.h"
 #include "shell/update_reminder.h"
 #include "test_registry.h"
 
@@ -15,16 +14,9 @@ const QString Question = QStringLiteral("There maybe an update to this software 
                                         "Do you want to check for an update?");
 const QString DownloadPage = QStringLiteral("https://www.orvanel.net/download-Orvanel.html");
 
-QString storedStamp()
-{
-    return modHelp::UnscrambleText(settings_store::GetSetting(modHelp::ScrambleText(QStringLiteral("Duration"))));
-}
+QString storedStamp() { return modHelp::LastReminder().valueOr(QString()); }
 
-void storeStamp(const QDateTime& moment)
-{
-    settings_store::SaveSetting(modHelp::ScrambleText(QStringLiteral("Duration")),
-                                modHelp::ScrambleText(modHelp::GeneralDateTimeText(moment)));
-}
+void storeStamp(const QDateTime& moment) { QVERIFY(modHelp::LastReminder().save(modHelp::GeneralDateTimeText(moment))); }
 } // namespace
 
 class TestUpdateReminder : public QObject {
@@ -48,6 +40,18 @@ private slots:
         QFETCH(QString, plain);
         QFETCH(QString, scrambled);
         QCOMPARE(modHelp::ScrambleText(plain), scrambled);
+    }
+
+    // Both the stamp's name and its text are stored scrambled; stored files rely on it.
+    void stampIsStoredScrambled()
+    {
+        TestEnvironment env;
+        const QDateTime now(QDate(2026, 6, 20), QTime(12, 0));
+        platform::setFixedNow(now);
+        modHelp::ShowUpdateReminder();
+        QCOMPARE(modHelp::LastReminder().name(), QString::fromLatin1("\x99\xca\xc7\xb6\xc9\xbe\xc4\xc3"));
+        QCOMPARE(modHelp::LastReminder().text(), modHelp::ScrambleText(modHelp::GeneralDateTimeText(now)));
+        QCOMPARE(storedStamp(), modHelp::GeneralDateTimeText(now));
     }
 
     void unscrambleDropsCodesBelow85()
@@ -145,8 +149,7 @@ private slots:
     void unreadableStampIsReplacedSilently()
     {
         TestEnvironment env;
-        settings_store::SaveSetting(modHelp::ScrambleText(QStringLiteral("Duration")),
-                                    modHelp::ScrambleText(QStringLiteral("not a date")));
+        QVERIFY(modHelp::LastReminder().save(QStringLiteral("not a date")));
         const QDateTime now(QDate(2026, 6, 20), QTime(12, 0));
         platform::setFixedNow(now);
         modHelp::ShowUpdateReminder();

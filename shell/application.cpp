@@ -1,0 +1,14 @@
+#include "shell/application.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "shell/shell_resources.h"
+
+void SetUpApplication()
+{
+    InitShellResources();
+    QApplication::setApplicationName(QStringLiteral("Orvanel"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/icon")));
+    QApplication::setQuitOnLastWindowClosed(false);
+}
