@@ -6,6 +6,7 @@
 #include "courses/astrology/astrology_course.h"
 #include "courses/numerology/numerology_course.h"
 #include "courses/runes/runes_course.h"
+#include "courses/tarot/tarot_course.h"
 #include "platform/forms.h"
 #include "platform/process.h"
 #include "shell/application.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
     RegisterAstrologyCourse();
     RegisterNumerologyCourse();
     RegisterRunesCourse();
+    RegisterTarotCourse();
     InstallBenchProbe();
 
     platform::Forms::instance<frmStartup>();

@@ -1,12 +1,17 @@
 #pragma once
 // A one-dimensional array that may be without bounds (never sized, or erased), or has a
 // lower and an upper bound. The tarot test state and the goal list are kept in these.
+#include <deque>
 #include <optional>
 #include <stdexcept>
+#include <type_traits>
 #include <vector>
 
 template <typename T>
 class DynamicArray {
+    // Booleans are kept one to an element (not packed), so that elements can be referred to.
+    using Storage = std::conditional_t<std::is_same_v<T, bool>, std::deque<T>, std::vector<T>>;
+
 public:
     DynamicArray() = default;
     DynamicArray(std::initializer_list<T> values) : m_values(values), m_bounded(true) {}
@@ -53,7 +58,7 @@ public:
     T& operator[](int index) { return m_values.at(offset(index)); }
     const T& operator[](int index) const { return m_values.at(offset(index)); }
 
-    const std::vector<T>& values() const { return m_values; }
+    const Storage& values() const { return m_values; }
     auto begin() const { return m_values.begin(); }
     auto end() const { return m_values.end(); }
 
@@ -72,7 +77,7 @@ private:
         return static_cast<std::size_t>(index - m_lower);
     }
 
-    std::vector<T> m_values;
+    Storage m_values;
     int m_lower = 0;
     bool m_bounded = false;
 };

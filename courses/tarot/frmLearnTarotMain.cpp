@@ -1,0 +1,144 @@
+// The tarot course window: its frame, menus, load step and tab rules. The tabs' own
+// controls and rules are in tarot_settings_tab.cpp, tarot_memorize_tab.cpp,
+// tarot_test_tab.cpp and tarot_results_tab.cpp.
+#include "courses/tarot/frmLearnTarotMain.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QMenu>
+#include <QPushButton>
+
+#include "courses/tarot/goals_page.h"
+#include "platform/forms.h"
+#include "shell/course_commands.h"
+#include "shell/course_tabs.h"
+#include "shell/link_label.h"
+#include "shell/course_widgets.h"
+#include "shell/frmExitScreen.h"
+#include "shell/update_reminder.h"
+
+using course_widgets::makeButton;
+using course_widgets::named;
+
+namespace {
+
+const QString ForumAdvertisement = QStringLiteral(
+    "Velmora is a free discussion forum for everyone who reads or studies the tarot. Share your spreads, ask about "
+    "the meaning of a card and learn from other readers. Visit Velmora Now");
+
+} // namespace
+
+frmLearnTarotMain::frmLearnTarotMain()
+    : CourseWindow(FormName, QStringLiteral("Velmora Learn Tarot Software"), {768, 528},
+                   {.aboutOverWindow = true, .margin = 6, .spacing = 8})
+{
+    QFont f = font();
+    f.setPointSizeF(8.25);
+    setFont(f);
+
+    buildMenus();
+
+    SSTab1 = makeTabs();
+    picGoals = new GoalsPage(SSTab1);
+    SSTab1->addTab(picGoals, QStringLiteral("My Personal Goal"));
+    SSTab1->addTab(buildSettingsTab(), QStringLiteral("Settings"));
+    SSTab1->addTab(buildMemorizeTab(), QStringLiteral("Memorize Cards"));
+    SSTab1->addTab(buildTestTab(), QStringLiteral("Take Test"));
+    SSTab1->addTab(buildResultsTab(), QStringLiteral("Results"));
+    connect(SSTab1, &CourseTabs::Click, this, &frmLearnTarotMain::SSTab1_Click);
+    // The links and the "Exit" button run along the bottom, so the tabs have the window's width.
+    if (auto* rows = qobject_cast<QBoxLayout*>(layout()))
+        rows->addWidget(buildLinkBand());
+}
+
+QWidget* frmLearnTarotMain::buildLinkBand()
+{
+    auto* band = named(new QWidget(this), QStringLiteral("linkBand"));
+    auto* grid = new QGridLayout(band);
+    grid->setContentsMargins(8, 0, 8, 6);
+    grid->setHorizontalSpacing(14);
+    grid->setVerticalSpacing(3);
+    Label6 = course_commands::makeForumLabel(QStringLiteral("Label6"), ForumAdvertisement, band);
+    lblCobrand = course_commands::makeCoBrandLabel(band);
+    lblFullBrand = course_commands::makeFullBrandLabel(band);
+    cmdNav = makeButton(QStringLiteral("cmdNav"), QStringLiteral("Exit"), band, this, &frmLearnTarotMain::cmdNav_Click);
+    grid->addWidget(Label6, 0, 0, 1, 2);
+    grid->addWidget(lblCobrand, 1, 0);
+    grid->addWidget(lblFullBrand, 1, 1);
+    grid->addWidget(cmdNav, 0, 2, 2, 1, Qt::AlignVCenter);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    return band;
+}
+
+frmLearnTarotMain::~frmLearnTarotMain() = default;
+
+void frmLearnTarotMain::buildMenus()
+{
+    mnuTabGoals = addFileItem("mnuTabGoals", QStringLiteral("&My Personal Goals"));
+    mnuTabSettings = addFileItem("mnuTabSettings", QStringLiteral("Settings"));
+    addFileSeparator();
+    mnuExit1 = addExitItem("mnuExit1", QStringLiteral("&Exit"));
+    connect(mnuTabGoals, &QAction::triggered, this, &frmLearnTarotMain::mnuTabGoals_Click);
+    connect(mnuTabSettings, &QAction::triggered, this, &frmLearnTarotMain::mnuTabSettings_Click);
+
+    // The tray icon's menu; it is not in the menu bar.
+    mnuPopUp = named(new QMenu(this), QStringLiteral("mnuPopUp"));
+    mnuShow = named(mnuPopUp->addAction(QStringLiteral("Show")), QStringLiteral("mnuShow"));
+    mnuExit = named(mnuPopUp->addAction(QStringLiteral("Exit")), QStringLiteral("mnuExit"));
+    mnuPopUp->setDefaultAction(mnuShow);
+    connect(mnuExit, &QAction::triggered, this, &CourseWindow::unloadWindow);
+}
+
+void frmLearnTarotMain::loadStep()
+{
+    // The placement has run; the designed size follows.
+    frame()->resize(frame()->sizeHint());
+    modHelp::ShowUpdateReminder();
+    SSTab1->showTab(SettingsTab);
+    picGoals->LoadAndShowGoals();
+    LoadSettings();
+    RestoreStartUpOptions();
+    for (int tab : {MemorizeTab, TestTab, ResultsTab})
+        SSTab1->setTabEnabled(tab, false);
+}
+
+void frmLearnTarotMain::SSTab1_Click(int)
+{
+    switch (SSTab1->tab()) {
+    case SettingsTab:
+        for (int tab : {MemorizeTab, TestTab, ResultsTab})
+            SSTab1->setTabEnabled(tab, false);
+        break;
+    case MemorizeTab:
+        db.CardRecordset.Filter(QString());
+        db.CardRecordset.MoveFirst();
+        run.MemorizePosition = 1;
+        ShowCard();
+        SSTab1->setTabEnabled(TestTab, false);
+        SSTab1->setTabEnabled(ResultsTab, false);
+        break;
+    case TestTab:
+        SSTab1->setTabEnabled(ResultsTab, false);
+        picResult->setFocus();
+        break;
+    case ResultsTab:
+        SSTab1->setTabEnabled(TestTab, false);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmLearnTarotMain::mnuTabGoals_Click() { SSTab1->showTab(GoalsTab); }
+
+void frmLearnTarotMain::mnuTabSettings_Click() { SSTab1->showTab(SettingsTab); }
+
+void frmLearnTarotMain::cmdNav_Click()
+{
+    frmExitScreen* exitScreen = platform::Forms::instance<frmExitScreen>();
+    exitScreen->show();
+    exitScreen->activateWindow();
+    unloadWindow();
+}

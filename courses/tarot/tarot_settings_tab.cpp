@@ -1,0 +1,296 @@
+// The settings tab of the tarot window: the card choice, the test type and level, the
+// buttons that start a study or test run, and the stored settings.
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "courses/tarot/frmLearnTarotMain.h"
+#include "courses/tarot/logic/card_query.h"
+#include "courses/tarot/logic/tarot_settings.h"
+#include "platform/message_box.h"
+#include "shell/course_tabs.h"
+#include "shell/course_widgets.h"
+
+using course_widgets::elementName;
+using course_widgets::make;
+using course_widgets::makeButton;
+using course_widgets::makeText;
+using course_widgets::named;
+
+namespace {
+
+const QString TestOnly = QStringLiteral("This option applies only when taking the test.\n");
+
+const QString CardChoiceHelp = QStringLiteral(
+    "Here you can select the cards you want to practice / memorize. You can change these whenever you want or when "
+    "you have cleared one objective.");
+const QString ReversedHelp = QStringLiteral(
+    "Since the keywords for both upright & reversed are the same, during keyword test, reversed or upright will not "
+    "be taken into account. Also during the memorizing process everything - upright, reversed & keywords - are shown "
+    "in one screen.");
+const QString TestTypeHelp = TestOnly + QStringLiteral(
+    "You can choose to take the test based on keywords or descriptions. It is important to remember that when doing "
+    "an actual reading, the meaning of the card changes  depending upon the question asked. So knowing the keywords "
+    "related to a particular card is more important. ");
+const QString LevelHelp = TestOnly + QStringLiteral(
+    "Here you can choose the level of difficulty while taking a test. The difficulty increases with each level.   ");
+
+constexpr std::array<const char*, 4> SuitCaptions = {"Cups", "Wands", "Pentacles", "Swords"};
+constexpr std::array<const char*, 2> TestTypeCaptions = {"Description", "Keywords"};
+constexpr std::array<const char*, 3> LevelCaptions = {"Beginner", "Intermediate", "Advanced"};
+
+QGroupBox* makeFrame(const char* name, const QString& title, QWidget* parent)
+{
+    auto* frame = named(new QGroupBox(title, parent), QString::fromLatin1(name));
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(8, 6, 8, 8);
+    layout->setSpacing(4);
+    return frame;
+}
+
+// Runs rule with the new state on every change of the box: click, key, program or screen reader.
+template <typename Rule>
+void onToggle(QAbstractButton* box, frmLearnTarotMain* window, Rule rule)
+{
+    QObject::connect(box, &QAbstractButton::toggled, window, rule);
+}
+
+} // namespace
+
+QWidget* frmLearnTarotMain::buildSettingsTab()
+{
+    auto* page = named(new QWidget, QStringLiteral("picSettings"));
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(8, 8, 8, 8);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(8);
+
+    auto* left = new QVBoxLayout;
+    left->setSpacing(8);
+    left->addWidget(buildCardChoice(page));
+    left->addWidget(buildStartUpFrame(page));
+    left->addStretch(1);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(8);
+    right->addWidget(buildTestChoice(page));
+    right->addWidget(buildLevelChoice(page));
+    right->addStretch(1);
+    cmdSaveSettings = makeButton(QStringLiteral("cmdSaveSettings"), QStringLiteral("Save Current Settings As Default"),
+                                 page, this, &frmLearnTarotMain::cmdSaveSettings_Click);
+    cmdSetOption = makeButton(QStringLiteral("cmdSetOption"), QStringLiteral("Memorize Meaning / Keywords"), page, this,
+                              &frmLearnTarotMain::cmdSetOption_Click);
+    cmdStartTest2 = makeButton(QStringLiteral("cmdStartTest2"), QStringLiteral("Test Me"), page, this,
+                               &frmLearnTarotMain::cmdStartTest2_Click);
+    for (QPushButton* button : {cmdSaveSettings, cmdSetOption, cmdStartTest2})
+        right->addWidget(button);
+
+    grid->addLayout(left, 0, 0);
+    grid->addLayout(right, 0, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    return page;
+}
+
+QGroupBox* frmLearnTarotMain::buildCardChoice(QWidget* parent)
+{
+    Frame4 = makeFrame("Frame4", QStringLiteral("Select Objectives"), parent);
+    auto* boxes = new QGridLayout;
+    boxes->setHorizontalSpacing(12);
+    boxes->setVerticalSpacing(2);
+    chkMajor = make<QCheckBox>(QStringLiteral("chkMajor"), QStringLiteral("Major Arcana"), Frame4);
+    chkMinor = make<QCheckBox>(QStringLiteral("chkMinor"), QStringLiteral("Minor Arcana"), Frame4);
+    chkReversed = make<QCheckBox>(QStringLiteral("chkReversed"), QStringLiteral("Reversed"), Frame4);
+    boxes->addWidget(chkMajor, 0, 0);
+    boxes->addWidget(chkMinor, 1, 0);
+    boxes->addWidget(chkReversed, 2, 0);
+    for (int i = 0; i < 4; ++i) {
+        chkGroup[i] = make<QCheckBox>(elementName("chkGroup", i), QString::fromLatin1(SuitCaptions[i]), Frame4);
+        boxes->addWidget(chkGroup[i], i, 1);
+    }
+    // Laid out as the settings stand when nothing is stored: every card, the keyword test.
+    for (QCheckBox* box : {chkMajor, chkMinor, chkGroup[0], chkGroup[1], chkGroup[2], chkGroup[3]})
+        box->setChecked(true);
+    chkReversed->setEnabled(false);
+    for (int i = 0; i < 4; ++i)
+        onToggle(chkGroup[i], this, [this, i] { chkGroup_Click(i); });
+    onToggle(chkMajor, this, &frmLearnTarotMain::chkMajor_Click);
+    onToggle(chkMinor, this, &frmLearnTarotMain::chkMinor_Click);
+
+    auto* layout = static_cast<QVBoxLayout*>(Frame4->layout());
+    layout->addLayout(boxes);
+    Label18 = makeText(QStringLiteral("Label18"), CardChoiceHelp, Frame4);
+    Label21 = makeText(QStringLiteral("Label21"), ReversedHelp, Frame4);
+    layout->addSpacing(4);
+    layout->addWidget(Label18);
+    layout->addWidget(Label21);
+    return Frame4;
+}
+
+QGroupBox* frmLearnTarotMain::buildTestChoice(QWidget* parent)
+{
+    Frame2 = makeFrame("Frame2", QStringLiteral("Test Type"), parent);
+    auto* options = new QHBoxLayout;
+    for (int i = 0; i < 2; ++i) {
+        optTestType[i] = make<QRadioButton>(elementName("optTestType", i), QString::fromLatin1(TestTypeCaptions[i]), Frame2);
+        options->addWidget(optTestType[i]);
+    }
+    options->addStretch(1);
+    optTestType[1]->setChecked(true);
+    for (int i = 0; i < 2; ++i) {
+        onToggle(optTestType[i], this, [this, i](bool on) {
+            if (on)
+                optTestType_Click(i);
+        });
+    }
+    Label20 = makeText(QStringLiteral("Label20"), TestTypeHelp, Frame2);
+    auto* layout = static_cast<QVBoxLayout*>(Frame2->layout());
+    layout->addLayout(options);
+    layout->addWidget(Label20);
+    return Frame2;
+}
+
+QGroupBox* frmLearnTarotMain::buildLevelChoice(QWidget* parent)
+{
+    Frame1 = makeFrame("Frame1", QStringLiteral("Test Level"), parent);
+    auto* options = new QHBoxLayout;
+    for (int i = 0; i < 3; ++i) {
+        optDifficulty[i] = make<QRadioButton>(elementName("optDifficulty", i), QString::fromLatin1(LevelCaptions[i]), Frame1);
+        options->addWidget(optDifficulty[i]);
+    }
+    options->addStretch(1);
+    optDifficulty[0]->setChecked(true);
+    Label19 = makeText(QStringLiteral("Label19"), LevelHelp, Frame1);
+    auto* layout = static_cast<QVBoxLayout*>(Frame1->layout());
+    layout->addLayout(options);
+    layout->addWidget(Label19);
+    return Frame1;
+}
+
+// ---- rules ----
+
+void frmLearnTarotMain::chkGroup_Click(int index)
+{
+    // At least one suit stays ticked: the last one unticked is ticked again.
+    for (const QCheckBox* box : chkGroup)
+        if (box->isChecked())
+            return;
+    chkGroup[index]->setChecked(true);
+}
+
+void frmLearnTarotMain::enableNavigation(bool enabled)
+{
+    cmdNext->setEnabled(enabled);
+    chkReversed->setEnabled(enabled);
+}
+
+void frmLearnTarotMain::chkMajor_Click() { enableNavigation(chkMajor->isChecked() || chkMinor->isChecked()); }
+
+void frmLearnTarotMain::chkMinor_Click()
+{
+    enableNavigation(chkMajor->isChecked() || chkMinor->isChecked());
+    for (QCheckBox* box : chkGroup)
+        box->setEnabled(chkMinor->isChecked());
+}
+
+void frmLearnTarotMain::optTestType_Click(int index) { chkReversed->setEnabled(index == 0); }
+
+QString frmLearnTarotMain::BuildCardQuery() const
+{
+    std::array<bool, 4> suits{};
+    // A suit counts only while its box is ticked and enabled (Minor Arcana ticked).
+    for (std::size_t i = 0; i < suits.size(); ++i)
+        suits[i] = chkGroup[i]->isChecked() && chkGroup[i]->isEnabledTo(Frame4);
+    return tarot::BuildCardQuery(chkMajor->isChecked(), suits);
+}
+
+bool frmLearnTarotMain::SelectionChosen()
+{
+    if (chkMajor->isChecked() || chkMinor->isChecked())
+        return true;
+    platform::MsgBox(QStringLiteral("Select at least one option."), platform::vbOKOnly);
+    return false;
+}
+
+// ---- stored settings ----
+
+void frmLearnTarotMain::LoadSettings()
+{
+    using namespace tarot_settings;
+    // Each value is applied as a click would apply it; an unreadable value stops the reading,
+    // and the boxes after it keep their state.
+    const auto tick = [](QCheckBox* box, const platform::Setting<int>& setting) {
+        const std::optional<int> value = setting.value();
+        if (value)
+            box->setChecked(*value == 1);
+        return value.has_value();
+    };
+    if (!tick(chkMajor, MajorArcana) || !tick(chkMinor, MinorArcana))
+        return;
+    for (std::size_t i = 0; i < chkGroup.size(); ++i)
+        if (!tick(chkGroup[i], *Suits[i]))
+            return;
+    const std::optional<int> type = TestType.value();
+    if (!type)
+        return;
+    optTestType[static_cast<std::size_t>(*type)]->setChecked(true);
+    const std::optional<int> level = Difficulty.value();
+    if (!level)
+        return;
+    optDifficulty[static_cast<std::size_t>(*level)]->setChecked(true);
+}
+
+void frmLearnTarotMain::cmdSaveSettings_Click()
+{
+    using namespace tarot_settings;
+    const auto box = [](const QCheckBox* b) { return b->isChecked() ? 1 : 0; };
+    platform::SaveSettings({
+        MajorArcana.entry(box(chkMajor)),
+        MinorArcana.entry(box(chkMinor)),
+        Cups.entry(box(chkGroup[0])),
+        Wands.entry(box(chkGroup[1])),
+        Pentacles.entry(box(chkGroup[2])),
+        Swords.entry(box(chkGroup[3])),
+        TestType.entry(optTestType[0]->isChecked() ? 0 : 1),
+        Difficulty.entry(optDifficulty[0]->isChecked() ? 0 : optDifficulty[1]->isChecked() ? 1 : 2),
+        RunAtSysTray.entry(chkSysTray->isChecked()),
+    });
+}
+
+bool frmLearnTarotMain::OpenCardSet()
+{
+    if (!db.OpenConnection(db.CardConnection, modDB::CardDatabasePath()) ||
+        !db.OpenRecordset(db.CardRecordset, db.CardConnection, BuildCardQuery())) {
+        platform::MsgBox(db.lastError(), platform::vbCritical);
+        return false;
+    }
+    return true;
+}
+
+void frmLearnTarotMain::cmdSetOption_Click()
+{
+    if (!SelectionChosen() || !OpenCardSet())
+        return;
+    if (db.CardRecordset.RecordCount() == 0) {
+        platform::MsgBox(QStringLiteral("The card database holds none of the chosen cards."), platform::vbCritical);
+        return;
+    }
+    SSTab1->showTab(MemorizeTab);
+    SSTab1->setTabEnabled(MemorizeTab, true);
+}
+
+void frmLearnTarotMain::cmdStartTest2_Click()
+{
+    if (!SelectionChosen() || !OpenCardSet())
+        return;
+    SSTab1->setTabEnabled(MemorizeTab, true);
+    SSTab1->setTabEnabled(TestTab, true);
+    SSTab1->showTab(TestTab);
+    BringTestPanelToFront();
+    cmdStartTest_Click();
+}

@@ -1,0 +1,69 @@
+// The start-up frame of the tarot window's settings tab: whether the program runs at logon
+// and whether the tarot window then starts in the tray.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "courses/tarot/frmLearnTarotMain.h"
+#include "courses/tarot/logic/tarot_settings.h"
+#include "shell/course_widgets.h"
+
+using course_widgets::make;
+using course_widgets::makeText;
+using course_widgets::named;
+
+namespace {
+
+const QString StartUpAdvice = QStringLiteral(
+    "This is a very important setting. Remember that if you want to get the most benefit from this program then you "
+    "must have it running at all times.\n\n"
+    "It is also important that you keep your goals in mind, hence starting in system tray will be a deterrent to "
+    "those goals.");
+
+} // namespace
+
+QGroupBox* frmLearnTarotMain::buildStartUpFrame(QWidget* parent)
+{
+    fraSystemTray = named(new QGroupBox(QStringLiteral("Run on Windows Start-Up"), parent), QStringLiteral("fraSystemTray"));
+    auto* layout = new QVBoxLayout(fraSystemTray);
+    layout->setContentsMargins(8, 6, 8, 8);
+    layout->setSpacing(4);
+    optRun = make<QRadioButton>(QStringLiteral("optRun"), QStringLiteral("Run at start-up"), fraSystemTray);
+    optDontRun = make<QRadioButton>(QStringLiteral("optDontRun"), QStringLiteral("Don't run at start-up"), fraSystemTray);
+    chkSysTray = make<QCheckBox>(QStringLiteral("chkSysTray"), QStringLiteral("Start at system tray"), fraSystemTray);
+    chkSysTray->setEnabled(false);
+    auto* options = new QHBoxLayout;
+    options->addWidget(optRun);
+    options->addWidget(optDontRun);
+    options->addStretch(1);
+    layout->addLayout(options);
+    layout->addWidget(chkSysTray);
+    Label14 = makeText(QStringLiteral("Label14"), StartUpAdvice, fraSystemTray);
+    layout->addWidget(Label14);
+
+    connect(optRun, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optRun_Click();
+    });
+    connect(optDontRun, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optDontRun_Click();
+    });
+    connect(chkSysTray, &QCheckBox::toggled, this, &frmLearnTarotMain::chkSysTray_Click);
+    return fraSystemTray;
+}
+
+void frmLearnTarotMain::optRun_Click() { chkSysTray->setEnabled(true); }
+
+void frmLearnTarotMain::optDontRun_Click()
+{
+    chkSysTray->setEnabled(false);
+    chkSysTray->setChecked(false);
+}
+
+void frmLearnTarotMain::chkSysTray_Click() { tarot_settings::RunAtSysTray.save(chkSysTray->isChecked()); }
+
+void frmLearnTarotMain::RestoreStartUpOptions() { optDontRun->setChecked(true); }
