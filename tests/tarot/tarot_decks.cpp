@@ -1,0 +1,46 @@
+#include "tarot_decks.h"
+
+#include <QFile>
+#include <QTest>
+
+#include "card_fixture.h"
+#include "courses/tarot/logic/modDB.h"
+
+namespace tarot_decks {
+
+bool installBuiltDatabase()
+{
+    const QString built = QStringLiteral(ORVANEL_BINARY_DIR "/learn.dll");
+    QFile::remove(modDB::CardDatabasePath());
+    if (!QFile::copy(built, modDB::CardDatabasePath())) {
+        QTest::qFail("cannot copy the built learn.dll into the program folder", __FILE__, __LINE__);
+        return false;
+    }
+    return true;
+}
+
+bool installDeck(const std::vector<carddb::CardSource>& cards)
+{
+    QFile::remove(modDB::CardDatabasePath());
+    return card_fixture::writeDatabase(modDB::CardDatabasePath(), cards);
+}
+
+std::vector<carddb::CardSource> madeUpCards(int count)
+{
+    std::vector<carddb::CardSource> cards;
+    for (int id = 1; id <= count; ++id)
+        cards.push_back(card_fixture::validCard(id));
+    return cards;
+}
+
+bool openCardSet(modDB& db, const QString& query)
+{
+    if (!db.OpenConnection(db.CardConnection, modDB::CardDatabasePath()) ||
+        !db.OpenRecordset(db.CardRecordset, db.CardConnection, query)) {
+        QTest::qFail(qPrintable(QStringLiteral("cannot open the card set: ") + db.lastError()), __FILE__, __LINE__);
+        return false;
+    }
+    return true;
+}
+
+} // namespace tarot_decks
