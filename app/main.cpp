@@ -7,6 +7,7 @@
 #include "courses/astrology/astrology_course.h"
 #include "courses/numerology/numerology_course.h"
 #include "courses/runes/runes_course.h"
+#include "platform/event_loops.h"
 #include "platform/forms.h"
 #include "platform/process.h"
 #include "shell/frmStartup.h"
@@ -27,5 +28,5 @@ int main(int argc, char** argv)
     platform::Forms::instance<frmStartup>();
     if (platform::ProcessEnding())
         return 0;
-    return QApplication::exec();
+    return platform::RunMainLoop();
 }
