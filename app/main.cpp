@@ -7,6 +7,7 @@
 #include "courses/astrology/astrology_course.h"
 #include "courses/numerology/numerology_course.h"
 #include "courses/runes/runes_course.h"
+#include "platform/command_line.h"
 #include "platform/event_loops.h"
 #include "platform/forms.h"
 #include "platform/process.h"
@@ -24,6 +25,8 @@ int main(int argc, char** argv)
     RegisterNumerologyCourse();
     RegisterRunesCourse();
     InstallBenchProbe();
+    // The tarot window asks whether the program was started at logon (" /STARTUP").
+    platform::setCommandLine(QCoreApplication::arguments());
 
     platform::Forms::instance<frmStartup>();
     if (platform::ProcessEnding())

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
-#include <memory>
+#include <QScopeGuard>
 
 namespace platform {
 namespace {
@@ -44,8 +44,8 @@ QMessageBox* makeBox(const QString& prompt, int style)
 int ShowMessageBox(const QString& prompt, int style)
 {
     QPointer<QMessageBox> box = makeBox(prompt, style);
+    const auto release = qScopeGuard([&box] { delete box.data(); });
     const int pressed = box->exec();
-    const std::unique_ptr<QMessageBox> owned(box.data());
     if ((style & 0x7) == vbYesNo)
         return box && pressed == QMessageBox::Yes ? vbYes : vbNo;
     return vbOK;

@@ -28,6 +28,7 @@
 #include <array>
 #include <vector>
 
+#include "fake_tray_icon.h"
 #include "platform/event_loops.h"
 #include "platform/forms.h"
 #include "platform/message_box.h"
@@ -109,7 +110,7 @@ const std::array<Qt::Key, 4> EditKeys = {Qt::Key_Backspace, Qt::Key_Delete, Qt::
 
 } // namespace
 
-RandomUser::RandomUser(Options options) : m_options(options), m_rng(options.seed) {}
+RandomUser::RandomUser(Options options, FakeTray* tray) : m_options(options), m_tray(tray), m_rng(options.seed) {}
 
 int RandomUser::pick(int n) { return n <= 1 ? 0 : int(std::uniform_int_distribution<int>(0, n - 1)(m_rng)); }
 
@@ -215,7 +216,8 @@ void RandomUser::step()
     }
     if (answerModal(false))
         return;
-    act();
+    if (!actOnTray())
+        act();
     ++actionsDone;
     checkVisibleWindowsAreLoaded();
     if (actionsDone >= m_options.actions)
@@ -253,6 +255,35 @@ bool RandomUser::answerModal(bool force)
         ++dialogsClosed;
     }
     m_modal = nullptr;
+    return true;
+}
+
+// Now and then a click on a tray icon that is shown, or an item of the menu it popped up.
+bool RandomUser::actOnTray()
+{
+    FakeTrayIcon* icon = m_tray ? m_tray->last.data() : nullptr;
+    if (!icon || !icon->added || !chance(0.05))
+        return false;
+    if (icon->poppedMenu && chance(0.5)) {
+        QMenu* menu = icon->poppedMenu;
+        icon->poppedMenu = nullptr;
+        const QList<QAction*> items = menu->actions();
+        if (items.isEmpty())
+            return false;
+        const int index = pick(int(items.size()));
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(menu);
+        QAccessibleInterface* item = iface ? iface->child(index) : nullptr;
+        if (!item || !item->actionInterface())
+            return false;
+        note(QStringLiteral("tray menu"), nullptr, items[index]->text());
+        item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        return true;
+    }
+    switch (pick(3)) {
+    case 0: note(QStringLiteral("tray click"), nullptr); icon->leftClick(); break;
+    case 1: note(QStringLiteral("tray double-click"), nullptr); icon->leftDoubleClick(); break;
+    default: note(QStringLiteral("tray menu request"), nullptr); icon->rightButtonRelease(); break;
+    }
     return true;
 }
 

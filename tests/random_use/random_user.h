@@ -14,6 +14,7 @@
 #include <set>
 
 class QWidget;
+class FakeTray;
 
 class RandomUser {
 public:
@@ -29,7 +30,8 @@ public:
         bool trace = false;
     };
 
-    explicit RandomUser(Options options);
+    // tray, when given, is the fake tray whose icons the user clicks too.
+    explicit RandomUser(Options options, FakeTray* tray = nullptr);
 
     // Runs the actions in the program's main loop and returns once every box is answered.
     // restartProgram is called whenever no window of the program is left (after its shutdown).
@@ -62,7 +64,10 @@ private:
     bool chance(double p);
     void note(const QString& kind, QWidget* target, const QString& detail = QString());
 
+    bool actOnTray();
+
     Options m_options;
+    FakeTray* m_tray = nullptr;
     std::mt19937_64 m_rng;
     std::function<void()> m_restart;
     QPointer<QWidget> m_modal;

@@ -8,11 +8,14 @@
 #include "courses/astrology/astrology_course.h"
 #include "courses/numerology/numerology_course.h"
 #include "courses/runes/runes_course.h"
+#include "fake_tray_icon.h"
 #include "fixtures.h"
+#include "platform/command_line.h"
 #include "platform/forms.h"
 #include "platform/message_box.h"
 #include "platform/printer.h"
 #include "platform/random.h"
+#include "platform/save_file_dialog.h"
 #include "random_user.h"
 #include "shell/frmStartup.h"
 #include "test_registry.h"
@@ -76,18 +79,27 @@ private slots:
         options.seed = seed;
         options.actions = actionsPerSeed();
         options.trace = qEnvironmentVariableIsSet("ORVANEL_RANDOM_TRACE");
-        RandomUser user(options);
+        // Odd seeds run as started at logon, so a window can go to the tray.
+        platform::setCommandLine(seed % 2 ? QStringList{"orvanel", "/STARTUP"} : QStringList{"orvanel"});
+        FakeTray tray(seed % 4 != 3);
+        RandomUser user(options, &tray);
         platform::setMsgBoxHandler([&](const QString& prompt, int style) {
             env.messages.push_back({prompt, style});
             return user.answerMsgBox(prompt, style);
         });
         int printed = 0;
         platform::setPrintHandler([&](const QTextDocument&, const QString&) { return ++printed % 2 == 0; });
+        int saved = 0;
+        platform::setSaveFileHandler([&](const QString&) {
+            return ++saved % 3 == 0 ? QString() : env.programFolder() + QStringLiteral("/saved.txt");
+        });
 
         registerCourses();
         startProgram();
         user.run(startProgram);
         platform::setPrintHandler({});
+        platform::setSaveFileHandler({});
+        platform::setCommandLine({});
 
         QVERIFY2(!user.timedOut, "the run did not finish in its time");
         QVERIFY(user.actionsDone >= options.actions); // steps inside a box may finish after the last one
