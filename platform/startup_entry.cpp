@@ -1,6 +1,6 @@
 #include "platform/startup_entry.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,7 +72,7 @@ QString DesktopExecValue(const QString& programPath)
 
 QString StartupDesktopEntry(const QString& programPath)
 {
-    QString name = QCoreApplication::applicationName();
+    QString name = QGuiApplication::applicationDisplayName();
     if (name.isEmpty())
         name = QFileInfo(programPath).completeBaseName();
     name.replace(QLatin1Char('\n'), QLatin1Char(' '));

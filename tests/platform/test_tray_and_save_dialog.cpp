@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -138,6 +139,20 @@ private slots:
         }
         // Without the fake the system's tray is asked.
         QCOMPARE(platform::SystemTrayAvailable(), QSystemTrayIcon::isSystemTrayAvailable());
+    }
+
+    // Only where a tray host runs (for instance trayer under Xvfb with QT_QPA_PLATFORM=xcb).
+    void systemTrayShowsTheIcon()
+    {
+        if (!platform::SystemTrayAvailable())
+            QSKIP("no tray host on this display");
+        std::unique_ptr<platform::TrayIcon> icon = platform::CreateTrayIcon();
+        QPixmap picture(16, 16);
+        picture.fill(Qt::green);
+        icon->add(QIcon(picture), QStringLiteral("Recent"));
+        QVERIFY(icon->isAdded());
+        icon->remove();
+        QVERIFY(!icon->isAdded());
     }
 
     void menuPopsUpWithItsDefaultItemBold()
