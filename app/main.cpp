@@ -7,6 +7,8 @@
 #include "courses/numerology/numerology_course.h"
 #include "courses/runes/runes_course.h"
 #include "courses/tarot/tarot_course.h"
+#include "platform/command_line.h"
+#include "platform/event_loops.h"
 #include "platform/forms.h"
 #include "platform/process.h"
 #include "shell/application.h"
@@ -22,9 +24,11 @@ int main(int argc, char** argv)
     RegisterRunesCourse();
     RegisterTarotCourse();
     InstallBenchProbe();
+    // The tarot window asks whether the program was started at logon (" /STARTUP").
+    platform::setCommandLine(QCoreApplication::arguments());
 
     platform::Forms::instance<frmStartup>();
     if (platform::ProcessEnding())
         return 0;
-    return QApplication::exec();
+    return platform::RunMainLoop();
 }

@@ -1,13 +1,17 @@
 #include "platform/forms.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <map>
+#include <utility>
 
+#include "platform/event_loops.h"
 #include "platform/twips.h"
 
 namespace platform {
@@ -35,6 +39,48 @@ QPointer<QMdiArea>& area()
 {
     static QPointer<QMdiArea> a;
     return a;
+}
+
+// Unloaded windows whose destruction waits until no nested event loop runs: a message box or
+// dialog running its loop, and the handler that opened it, may still hold them.
+std::vector<QPointer<QWidget>>& awaiting()
+{
+    static std::vector<QPointer<QWidget>> frames;
+    return frames;
+}
+
+void destroyAwaitingWindows();
+
+QTimer* reaper()
+{
+    static QPointer<QTimer> timer;
+    if (!timer) {
+        timer = new QTimer(QCoreApplication::instance());
+        timer->setInterval(10);
+        QObject::connect(timer, &QTimer::timeout, &destroyAwaitingWindows);
+    }
+    return timer;
+}
+
+void destroyAwaitingWindows()
+{
+    if (NestedLoopRunning())
+        return;
+    reaper()->stop();
+    // deleteLater from the main loop's level: the windows go when control returns to it.
+    for (const QPointer<QWidget>& frame : std::exchange(awaiting(), {}))
+        if (frame)
+            frame->deleteLater();
+}
+
+void destroyWhenNoLoopRuns(QWidget* frame)
+{
+    if (!NestedLoopRunning() || !QCoreApplication::instance()) {
+        frame->deleteLater();
+        return;
+    }
+    awaiting().emplace_back(frame);
+    reaper()->start();
 }
 
 bool isInside(const QWidget* child, const QWidget* parent)
@@ -124,10 +170,17 @@ void unload(Form* form)
     if (area() && frame != form->widget() && frame == area()->activeSubWindow())
         area()->setActiveSubWindow(nullptr);
     frame->hide();
-    frame->deleteLater();
+    destroyWhenNoLoopRuns(frame);
 }
 
 void unload(const QString& name) { unload(find(name)); }
+
+std::size_t awaitingDestruction()
+{
+    auto& frames = awaiting();
+    frames.erase(std::remove(frames.begin(), frames.end(), nullptr), frames.end());
+    return frames.size();
+}
 
 void registerFactory(const QString& name, Factory factory) { factories()[name] = std::move(factory); }
 

@@ -52,9 +52,13 @@ bool isLoaded(const Form* form);
 // Creates the window, adds it to the collection, then runs its load step.
 void load(Form* form);
 // Runs the unload step, unloads child windows held inside it, removes it from the
-// collection and destroys it (deferred, so it may unload itself from its own handler).
+// collection and hides it at once. It is destroyed later: when control returns to the event
+// loop, so it may unload itself from its own handler, and never while a nested loop (a
+// message box, a modal dialog) runs, since code waiting on that loop may still use it.
 void unload(Form* form);
 void unload(const QString& name);
+// Unloaded windows still waiting for no nested loop to run (tests).
+std::size_t awaitingDestruction();
 
 // Named factories let the main window open course windows it does not know by type.
 void registerFactory(const QString& name, Factory factory);

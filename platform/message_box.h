@@ -18,6 +18,9 @@ inline constexpr int vbNo = 7;
 // (vbOK, vbYes or vbNo). A lone CR in the prompt breaks the line.
 int MsgBox(const QString& prompt, int style = vbOKOnly);
 
+// The real box, whatever handler is installed (a handler may pass a prompt on to it).
+int ShowMessageBox(const QString& prompt, int style = vbOKOnly);
+
 using MsgBoxHandler = std::function<int(const QString& prompt, int style)>;
 // Replaces the real boxes (tests); an empty handler restores them.
 void setMsgBoxHandler(MsgBoxHandler handler);

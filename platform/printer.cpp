@@ -1,10 +1,15 @@
 #include "platform/printer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
 #include <QTextDocument>
+
+#include "platform/print_queues.h"
 
 namespace platform {
 namespace {
@@ -35,7 +40,7 @@ bool PrintOnPrinter(const QTextDocument& document, const QPrinterInfo& printer, 
     return jobSent(device);
 }
 
-bool PrintToPdf(const QTextDocument& document, const QString& path)
+bool PrintToPdf(const QTextDocument& document, const QString& path, const QPageSize& pageSize)
 {
     // An old file of the same name must not pass for this job's output.
     if (QFileInfo::exists(path) && !QFile::remove(path))
@@ -43,14 +48,33 @@ bool PrintToPdf(const QTextDocument& document, const QString& path)
     QPrinter device(QPrinter::HighResolution);
     device.setOutputFormat(QPrinter::PdfFormat);
     device.setOutputFileName(path);
+    if (pageSize.isValid())
+        device.setPageSize(pageSize);
     document.print(&device);
     return jobSent(device) && QFileInfo(path).size() > 0;
+}
+
+bool PrintOnQueue(const QTextDocument& document, const QString& queue, const QString& jobName)
+{
+    PrintQueues* queues = printQueues();
+    // A queue that rejects jobs or is stopped would keep the job from paper: not sent.
+    if (!queues || queue.isEmpty() || queues->queueState(queue) != PrintQueues::QueueState::Ready)
+        return false;
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("job.pdf"));
+    if (!folder.isValid() || !PrintToPdf(document, pdf, QPrinterInfo::printerInfo(queue).defaultPageSize()))
+        return false;
+    const QString title = jobName.isEmpty() ? QCoreApplication::applicationName() : jobName;
+    const int job = queues->submit(queue, pdf, title);
+    return job > 0 && queues->jobState(queue, job) != PrintQueues::JobState::Failed;
 }
 
 bool PrintDocument(const QTextDocument& document, const QString& jobName)
 {
     if (handler())
         return handler()(document, jobName);
+    if (PrintQueues* queues = printQueues())
+        return PrintOnQueue(document, queues->defaultQueue(), jobName);
     return PrintOnPrinter(document, QPrinterInfo::defaultPrinter(), jobName);
 }
 

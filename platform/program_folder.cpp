@@ -27,6 +27,14 @@ QString ExecutableName()
     return name.isEmpty() ? QStringLiteral("orvanel") : name;
 }
 
+QString ExecutableFileName()
+{
+    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    return name.isEmpty() ? ExecutableName() : name;
+}
+
+QString ExecutablePath() { return ProgramFile(ExecutableFileName()); }
+
 void setProgramFolder(const QString& folder) { overrideFolder() = folder; }
 
 } // namespace platform

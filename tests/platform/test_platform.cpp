@@ -1,7 +1,6 @@
-// The platform stand-ins: random numbers, text files, the window collection, the copy lock.
+// The platform stand-ins: random numbers, text files, the window collection.
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QTest>
 #include <QWidget>
 #include <set>
@@ -9,7 +8,6 @@
 #include "fixtures.h"
 #include "platform/forms.h"
 #include "platform/random.h"
-#include "platform/single_instance.h"
 #include "platform/text_file.h"
 #include "test_registry.h"
 
@@ -139,20 +137,6 @@ private slots:
         platform::Forms::unload(outer); // a second unload does nothing
         QCOMPARE(unloadLog().size(), 2);
         QCOMPARE(platform::Forms::loaded().size(), std::size_t(1));
-    }
-
-    void secondCopyIsRefused()
-    {
-        TestEnvironment env;
-        const QString path = QDir(env.programFolder()).filePath(QStringLiteral("copy.lock"));
-        platform::setInstanceLockPath(path);
-        {
-            QLockFile other(path);
-            QVERIFY(other.tryLock(0));
-            QVERIFY(platform::PrevInstance());
-        }
-        QVERIFY(!platform::PrevInstance());
-        QVERIFY(!platform::PrevInstance()); // the holder itself is not another copy
     }
 };
 
