@@ -22,6 +22,10 @@ public:
     // The exit command: unloads this window, and its unload step runs.
     void unloadWindow();
 
+    // Whether the launcher shows the window after its load step. A window that hid itself
+    // there (the tarot window gone to the tray) says no, and stays hidden.
+    virtual bool showsAfterLoad() const { return true; }
+
 protected:
     // The window's own load step; it runs after the placement.
     virtual void loadStep() {}

@@ -13,6 +13,7 @@
 #include "platform/screen.h"
 #include "platform/twips.h"
 #include "shell/frmAbout.h"
+#include "shell/child_window.h"
 #include "shell/frmExitScreen.h"
 #include "shell/frmStartup.h"
 #include "shell/link_label.h"
@@ -393,8 +394,12 @@ void frmMDI::openCourse(int index)
         return;
     closeCourseWindows();
     setStartPageVisible(false);
-    // The course window's load step places it; it is shown where it placed itself.
-    platform::Forms::showMdiChild(platform::Forms::instance(name));
+    // The course window's load step places it; it is shown where it placed itself, unless
+    // it hid itself there.
+    platform::Form* course = platform::Forms::instance(name);
+    if (const auto* child = dynamic_cast<const ChildWindow*>(course); child && !child->showsAfterLoad())
+        return;
+    platform::Forms::showMdiChild(course);
 }
 
 void frmMDI::cmdSelectOption_Click(int index) { openCourse(index); }

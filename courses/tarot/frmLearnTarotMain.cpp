@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "courses/tarot/goals_page.h"
+#include "platform/tray_icon.h"
 #include "platform/forms.h"
 #include "shell/course_commands.h"
 #include "shell/course_tabs.h"
@@ -39,6 +40,7 @@ frmLearnTarotMain::frmLearnTarotMain()
 
     buildMenus();
 
+    setWindowIcon(QIcon(QStringLiteral(":/shell/tarot")));
     SSTab1 = makeTabs();
     picGoals = new GoalsPage(SSTab1);
     SSTab1->addTab(picGoals, QStringLiteral("My Personal Goal"));
@@ -72,7 +74,8 @@ QWidget* frmLearnTarotMain::buildLinkBand()
     return band;
 }
 
-frmLearnTarotMain::~frmLearnTarotMain() = default;
+// The tray icon goes with the window.
+frmLearnTarotMain::~frmLearnTarotMain() { RemoveTrayIcon(); }
 
 void frmLearnTarotMain::buildMenus()
 {
@@ -88,6 +91,7 @@ void frmLearnTarotMain::buildMenus()
     mnuShow = named(mnuPopUp->addAction(QStringLiteral("Show")), QStringLiteral("mnuShow"));
     mnuExit = named(mnuPopUp->addAction(QStringLiteral("Exit")), QStringLiteral("mnuExit"));
     mnuPopUp->setDefaultAction(mnuShow);
+    connect(mnuShow, &QAction::triggered, this, &frmLearnTarotMain::mnuShow_Click);
     connect(mnuExit, &QAction::triggered, this, &CourseWindow::unloadWindow);
 }
 
@@ -102,6 +106,7 @@ void frmLearnTarotMain::loadStep()
     RestoreStartUpOptions();
     for (int tab : {MemorizeTab, TestTab, ResultsTab})
         SSTab1->setTabEnabled(tab, false);
+    StartInTrayIfAsked();
 }
 
 void frmLearnTarotMain::SSTab1_Click(int)

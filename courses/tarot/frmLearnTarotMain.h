@@ -26,6 +26,9 @@ class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 class WrappingOption;
+namespace platform {
+class TrayIcon;
+}
 
 class frmLearnTarotMain : public CourseWindow {
     Q_OBJECT
@@ -40,6 +43,9 @@ public:
     // The state of the study and test runs.
     const tarot::TarotRun& runState() const { return run; }
 
+    // False while the window sits in the tray, hidden by its load step.
+    bool showsAfterLoad() const override { return !inTray; }
+
 protected:
     void loadStep() override;
 
@@ -48,6 +54,7 @@ private slots:
     void mnuTabGoals_Click();
     void mnuTabSettings_Click();
     void cmdNav_Click();
+    void mnuShow_Click();
 
     // Settings tab.
     void chkMajor_Click();
@@ -103,6 +110,10 @@ private:
     void enableNavigation(bool enabled);
     // Picks the start-up option that matches the start-up entry, and the tray tick.
     void RestoreStartUpOptions();
+    // Tray: the window goes there in a run started at logon with the tray box ticked.
+    void StartInTrayIfAsked();
+    void AddTrayIcon();
+    void RemoveTrayIcon();
 
     // Memorizer.
     void ShowCard();
@@ -124,6 +135,10 @@ private:
     modDB db;
     tarot::TarotRun run;
     tarot::TarotTest test{db, run};
+
+    // The tray icon while the window has one; the window is in the tray while inTray holds.
+    std::unique_ptr<platform::TrayIcon> trayIcon;
+    bool inTray = false;
 
     // Window.
     CourseTabs* SSTab1 = nullptr;

@@ -1,6 +1,7 @@
 // The results tab of the tarot window: the report of the last test run in a fixed-width
 // font, its summary line, and the command that saves it as a text file.
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -9,6 +10,8 @@
 #include "courses/tarot/frmLearnTarotMain.h"
 #include "courses/tarot/tarot_widgets.h"
 #include "platform/message_box.h"
+#include "platform/save_file_dialog.h"
+#include "platform/text_file.h"
 #include "shell/course_commands.h"
 #include "shell/course_widgets.h"
 
@@ -59,4 +62,16 @@ void frmLearnTarotMain::WriteTestReport()
     txtResult->moveCursor(QTextCursor::End);
 }
 
-void frmLearnTarotMain::Command5_Click() {}
+void frmLearnTarotMain::Command5_Click()
+{
+    const QString path = platform::AskSaveFileName(this);
+    if (path.isEmpty())
+        return;
+    QString text = txtResult->toPlainText();
+    text.replace(QLatin1Char('\n'), QLatin1String(platform::CrLf));
+    if (!platform::WriteTextFile(path, text + QLatin1String(platform::CrLf)))
+        platform::MsgBox(QStringLiteral("The result could not be saved to") + QLatin1String(platform::CrLf) +
+                             QDir::toNativeSeparators(path) + QLatin1String(platform::CrLf) +
+                             QStringLiteral("Check that the folder exists and that you may write to it."),
+                         platform::vbCritical);
+}

@@ -1,5 +1,5 @@
 // The start-up frame of the tarot window's settings tab: whether the program runs at logon
-// and whether the tarot window then starts in the tray.
+// (the platform's start-up entry) and whether the tarot window then starts in the tray.
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,6 +9,8 @@
 
 #include "courses/tarot/frmLearnTarotMain.h"
 #include "courses/tarot/logic/tarot_settings.h"
+#include "platform/program_folder.h"
+#include "platform/startup_entry.h"
 #include "shell/course_widgets.h"
 
 using course_widgets::make;
@@ -56,14 +58,28 @@ QGroupBox* frmLearnTarotMain::buildStartUpFrame(QWidget* parent)
     return fraSystemTray;
 }
 
-void frmLearnTarotMain::optRun_Click() { chkSysTray->setEnabled(true); }
+void frmLearnTarotMain::optRun_Click()
+{
+    // The entry is written again each time, with the program's present folder.
+    platform::SetRunAtStartup(platform::ExecutableName(), platform::ProgramFolder(), true);
+    chkSysTray->setEnabled(true);
+}
 
 void frmLearnTarotMain::optDontRun_Click()
 {
+    platform::SetRunAtStartup(platform::ExecutableName(), platform::ProgramFolder(), false);
     chkSysTray->setEnabled(false);
     chkSysTray->setChecked(false);
 }
 
 void frmLearnTarotMain::chkSysTray_Click() { tarot_settings::RunAtSysTray.save(chkSysTray->isChecked()); }
 
-void frmLearnTarotMain::RestoreStartUpOptions() { optDontRun->setChecked(true); }
+void frmLearnTarotMain::RestoreStartUpOptions()
+{
+    if (!platform::IsRunAtStartup(platform::ExecutableName())) {
+        optDontRun->setChecked(true);
+        return;
+    }
+    optRun->setChecked(true);
+    chkSysTray->setChecked(tarot_settings::RunAtSysTray.valueOr(false));
+}

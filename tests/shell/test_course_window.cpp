@@ -111,6 +111,34 @@ private:
     }
 };
 
+// A window that may hide itself in its load step, as the tarot window does for the tray.
+class HidingSample : public CourseWindow {
+public:
+    static constexpr const char* FormName = "frmLearnNumerologyMain";
+    static constexpr int LauncherButton = 1;
+    static inline bool hideInLoad = false;
+
+    HidingSample() : CourseWindow(FormName, QStringLiteral("Sample Hiding Course"), {500, 400}, {}) {}
+
+    bool showsAfterLoad() const override { return !m_hidden; }
+    void comeBack()
+    {
+        m_hidden = false;
+        frame()->show();
+    }
+
+protected:
+    void loadStep() override
+    {
+        m_hidden = hideInLoad;
+        if (m_hidden)
+            frame()->hide();
+    }
+
+private:
+    bool m_hidden = false;
+};
+
 frmMDI* startProgram()
 {
     platform::Forms::instance<frmStartup>();
@@ -151,6 +179,29 @@ private slots:
     {
         platform::Forms::registerFactory(QString::fromLatin1(PagedSample::FormName), [] { return new PagedSample; });
         platform::Forms::registerFactory(QString::fromLatin1(TabbedSample::FormName), [] { return new TabbedSample; });
+        platform::Forms::registerFactory(QString::fromLatin1(HidingSample::FormName), [] { return new HidingSample; });
+    }
+
+    void aWindowHiddenByItsLoadStepIsNotShownByTheLauncher_data()
+    {
+        QTest::addColumn<bool>("hides");
+        QTest::newRow("hides itself") << true;
+        QTest::newRow("stays shown") << false;
+    }
+    void aWindowHiddenByItsLoadStepIsNotShownByTheLauncher()
+    {
+        QFETCH(bool, hides);
+        frmMDI* main = startProgram();
+        HidingSample::hideInLoad = hides;
+        HidingSample* window = openFromLauncher<HidingSample>(main);
+        QVERIFY(window);
+        QVERIFY(platform::Forms::isLoaded(window));
+        QCOMPARE(window->frame()->isVisible(), !hides);
+        QVERIFY(!startPageShown(main));
+        if (hides) {
+            window->comeBack();
+            QVERIFY(window->frame()->isVisible());
+        }
     }
 
     void placedOnceAtTopCentre_data()
