@@ -10,7 +10,7 @@
 #include "courses/tarot/frmLearnTarotMain.h"
 #include "courses/tarot/logic/modDB.h"
 #include "courses/tarot/modImageDB.h"
-#include "fixtures.h"
+#include "tarot_environment.h"
 #include "shell/course_tabs.h"
 #include "tarot_decks.h"
 #include "tarot_window.h"
@@ -41,7 +41,7 @@ class TestTarotStudy : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { env = std::make_unique<TestEnvironment>(); }
+    void init() { env = std::make_unique<TarotEnvironment>(); }
     void cleanup() { env.reset(); }
 
     void aStudyRunShowsTheFirstCardOfTheChosenSet_data()
@@ -168,7 +168,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<TarotEnvironment> env;
 };
 
 ORVANEL_TEST(TestTarotStudy)

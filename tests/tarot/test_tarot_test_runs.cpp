@@ -21,7 +21,7 @@
 #include "courses/tarot/logic/modDB.h"
 #include "courses/tarot/modImageDB.h"
 #include "courses/tarot/wrapping_option.h"
-#include "fixtures.h"
+#include "tarot_environment.h"
 #include "platform/forms.h"
 #include "platform/message_box.h"
 #include "platform/program_folder.h"
@@ -137,11 +137,7 @@ class TestTarotTestRuns : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        env = std::make_unique<TestEnvironment>();
-        QCoreApplication::setApplicationName(QStringLiteral("Orvanel"));
-    }
+    void init() { env = std::make_unique<TarotEnvironment>(); }
     void cleanup()
     {
         platform::setSaveFileHandler({});
@@ -493,7 +489,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<TarotEnvironment> env;
 };
 
 ORVANEL_TEST(TestTarotTestRuns)

@@ -14,7 +14,7 @@
 
 #include "courses/tarot/frmLearnTarotMain.h"
 #include "courses/tarot/logic/tarot_settings.h"
-#include "fixtures.h"
+#include "tarot_environment.h"
 #include "platform/clock.h"
 #include "platform/forms.h"
 #include "platform/message_box.h"
@@ -79,11 +79,7 @@ class TestTarotWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        env = std::make_unique<TestEnvironment>();
-        QCoreApplication::setApplicationName(QStringLiteral("Orvanel"));
-    }
+    void init() { env = std::make_unique<TarotEnvironment>(); }
     void cleanup() { env.reset(); }
 
     void opensOnTheSettingsTabWithLaterTabsDisabled()
@@ -377,7 +373,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<TarotEnvironment> env;
 };
 
 ORVANEL_TEST(TestTarotWindow)
