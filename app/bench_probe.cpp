@@ -1,5 +1,6 @@
 #include "bench_probe.h"
 
+#include "bench_tarot.h"
 #include "bench_tarot_db.h"
 
 #include <QApplication>
@@ -124,6 +125,10 @@ void InstallBenchProbe()
     const QString mode = qEnvironmentVariable("ORVANEL_BENCH");
     if (mode.isEmpty())
         return;
+    if (mode == QLatin1String("tarot")) {
+        qApp->installEventFilter(MakeTarotBench());
+        return;
+    }
     if (mode == QLatin1String("tarot-db")) {
         QTimer::singleShot(0, qApp, [] { MeasureCardDatabase(); });
         return;
