@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 
 #include "platform/clock.h"
 #include "platform/forms.h"
@@ -16,7 +17,9 @@
 #include "platform/settings_store.h"
 
 TestEnvironment::TestEnvironment()
+    : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME")), m_hadConfigHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
 {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(QDir(m_dir.path()).filePath(QStringLiteral("config"))));
     platform::setProgramFolder(m_dir.path());
     platform::setSettingsFile(settingsFile());
     platform::setInstanceLockPath(QDir(m_dir.path()).filePath(QStringLiteral("instance.lock")));
@@ -48,6 +51,10 @@ TestEnvironment::~TestEnvironment()
     platform::setFixedNow(QDateTime());
     platform::setProgramFolder(QString());
     platform::setSettingsFile(QString());
+    if (m_hadConfigHome)
+        qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
+    else
+        qunsetenv("XDG_CONFIG_HOME");
 }
 
 QString TestEnvironment::settingsFile() const { return QDir(m_dir.path()).filePath(QStringLiteral("settings.ini")); }

@@ -1,7 +1,9 @@
 #pragma once
-// A fresh world for each test: temporary program folder and settings file, fixed seed and
-// clock, scripted message boxes that record every prompt, recorded web pages, and a
-// recorded process end instead of a real one.
+// A fresh world for each test: temporary program folder and settings file, the user's config
+// folder (XDG_CONFIG_HOME, where start-up entries go) inside it, fixed seed and clock,
+// scripted message boxes that record every prompt, recorded web pages, and a recorded
+// process end instead of a real one.
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -42,4 +44,6 @@ public:
 private:
     QTemporaryDir m_dir;
     std::deque<int> m_answers;
+    QByteArray m_oldConfigHome;
+    bool m_hadConfigHome;
 };

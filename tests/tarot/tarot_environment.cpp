@@ -9,23 +9,12 @@
 #include "platform/startup_entry.h"
 
 TarotEnvironment::TarotEnvironment()
-    : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME")), m_hadConfigHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
 {
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(QDir(programFolder()).filePath(QStringLiteral("config"))));
     platform::setCommandLine({});
     QCoreApplication::setApplicationName(QStringLiteral("Orvanel"));
 }
 
-TarotEnvironment::~TarotEnvironment()
-{
-    // The windows go first, while the start-up folder is still the test's own.
-    unloadAllWindows();
-    platform::setCommandLine({});
-    if (m_hadConfigHome)
-        qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
-    else
-        qunsetenv("XDG_CONFIG_HOME");
-}
+TarotEnvironment::~TarotEnvironment() { platform::setCommandLine({}); }
 
 QString TarotEnvironment::startupEntry() const { return platform::AutostartFile(platform::ExecutableName()); }
 

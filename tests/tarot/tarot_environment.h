@@ -1,6 +1,6 @@
 #pragma once
-// The test world of the tarot window tests: a TestEnvironment whose start-up entries
-// (XDG_CONFIG_HOME) live in the test's own folder, and an empty command line.
+// The test world of the tarot window tests: a TestEnvironment with an empty command line,
+// the program's own title, and the start-up entry at hand.
 #include <QByteArray>
 #include <QString>
 
@@ -15,8 +15,4 @@ public:
     QString startupEntry() const;
     // Puts a start-up entry in place, with the given contents.
     bool writeStartupEntry(const QByteArray& contents) const;
-
-private:
-    QByteArray m_oldConfigHome;
-    bool m_hadConfigHome;
 };
