@@ -93,7 +93,8 @@ void GoalsPage::buildPage()
     txtGoalDesc = named(new QPlainTextEdit(this), QStringLiteral("txtGoalDesc"));
     txtGoalDesc->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtGoalDesc->setTabChangesFocus(true);
-    txtGoalDesc->setFixedHeight(100);
+    // At least three lines; the box takes whatever height the page has to spare.
+    txtGoalDesc->setMinimumHeight(txtGoalDesc->fontMetrics().lineSpacing() * 3 + 12);
     Combo3 = named(new QComboBox(this), QStringLiteral("Combo3"));
     for (int percent = 0; percent <= 100; ++percent)
         Combo3->addItem(QString::number(percent));
@@ -107,7 +108,8 @@ void GoalsPage::buildPage()
                       2, 0, 1, 2);
     fields->addWidget(Combo3, 2, 2, Qt::AlignLeft);
     fields->setColumnStretch(2, 1);
-    right->addLayout(fields);
+    fields->setRowStretch(1, 1);
+    right->addLayout(fields, 1);
 
     // The dates and what follows from them.
     fraGoalTimer = named(new QGroupBox(QStringLiteral("Goal Timer"), this), QStringLiteral("fraGoalTimer"));
@@ -139,7 +141,6 @@ void GoalsPage::buildPage()
     timer->setColumnStretch(1, 1);
     timer->setColumnStretch(3, 1);
     right->addWidget(fraGoalTimer);
-    right->addStretch(1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
