@@ -1,5 +1,6 @@
 #include "shell/link_label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
@@ -11,6 +12,7 @@ void LinkLabel::makeLink()
 {
     setUnderline(true);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void LinkLabel::setUnderline(bool on)
@@ -35,4 +37,16 @@ void LinkLabel::mouseMoveEvent(QMouseEvent* event)
     // The move belongs to the label alone; its container must not see it too.
     event->accept();
     emit mouseMoved();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    const bool follows = focusPolicy() != Qt::NoFocus &&
+                         (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space);
+    if (!follows) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit clicked();
 }

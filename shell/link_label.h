@@ -8,7 +8,8 @@ class LinkLabel : public QLabel {
 public:
     explicit LinkLabel(const QString& text = QString(), QWidget* parent = nullptr);
 
-    // Underlined, with the pointing-hand pointer.
+    // Underlined, with the pointing-hand pointer; the keyboard reaches it, and Enter or the
+    // space bar follows it as a click does.
     void makeLink();
     void setUnderline(bool on);
     bool underline() const { return font().underline(); }
@@ -20,4 +21,5 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -140,6 +140,15 @@ private slots:
         QVERIFY(child<LinkLabel>(window, "lblFullBrand")->text().startsWith(QStringLiteral("Home Business Opportunity.")));
         QTest::mouseClick(child<LinkLabel>(window, "Label6"), Qt::LeftButton);
         QCOMPARE(env->openedPages.size(), 1);
+        // The keyboard reaches the links and follows them.
+        for (const char* name : {"Label6", "lblCobrand", "lblFullBrand"}) {
+            auto* link = child<LinkLabel>(window, QLatin1String(name));
+            QVERIFY(link->focusPolicy() & Qt::TabFocus);
+            QTest::keyClick(link, Qt::Key_Return);
+        }
+        QCOMPARE(env->openedPages.size(), 4);
+        QCOMPARE(env->openedPages[1], env->openedPages[0]);
+        QVERIFY(env->openedPages[2] != env->openedPages[3]);
     }
 
     void closingCommands_data()
