@@ -1,6 +1,7 @@
-// The tarot course window: its frame, menus, load step and tab rules. The tabs' own
-// controls and rules are in tarot_settings_tab.cpp, tarot_memorize_tab.cpp,
-// tarot_test_tab.cpp and tarot_results_tab.cpp.
+// The tarot course window: its frame, menus, links, load step and tab rules. The tabs' own
+// controls and rules are in tarot_settings_tab.cpp (with tarot_startup_frame.cpp),
+// tarot_memorize_tab.cpp, tarot_test_tab.cpp and tarot_results_tab.cpp; the tray in
+// tarot_tray.cpp.
 #include "courses/tarot/frmLearnTarotMain.h"
 
 #include <QAction>
@@ -10,12 +11,12 @@
 #include <QPushButton>
 
 #include "courses/tarot/goals_page.h"
-#include "platform/tray_icon.h"
 #include "platform/forms.h"
+#include "platform/tray_icon.h"
 #include "shell/course_commands.h"
 #include "shell/course_tabs.h"
-#include "shell/link_label.h"
 #include "shell/course_widgets.h"
+#include "shell/link_label.h"
 #include "shell/frmExitScreen.h"
 #include "shell/update_reminder.h"
 
@@ -54,6 +55,9 @@ frmLearnTarotMain::frmLearnTarotMain()
         rows->addWidget(buildLinkBand());
 }
 
+// The tray icon goes with the window.
+frmLearnTarotMain::~frmLearnTarotMain() { RemoveTrayIcon(); }
+
 QWidget* frmLearnTarotMain::buildLinkBand()
 {
     auto* band = named(new QWidget(this), QStringLiteral("linkBand"));
@@ -73,9 +77,6 @@ QWidget* frmLearnTarotMain::buildLinkBand()
     grid->setColumnStretch(1, 1);
     return band;
 }
-
-// The tray icon goes with the window.
-frmLearnTarotMain::~frmLearnTarotMain() { RemoveTrayIcon(); }
 
 void frmLearnTarotMain::buildMenus()
 {

@@ -98,6 +98,8 @@ void pick(QAbstractButton* option, How how)
         act(option, how);
 }
 
+bool ownEnabled(const QWidget* control) { return control->isEnabledTo(control->parentWidget()); }
+
 void chooseTest(frmLearnTarotMain* window, int type, int level, bool reversed)
 {
     child<QRadioButton>(window, QStringLiteral("optTestType_%1").arg(type))->setChecked(true);

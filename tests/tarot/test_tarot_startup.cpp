@@ -22,7 +22,6 @@
 #include "test_registry.h"
 
 using namespace tarot_window;
-Q_DECLARE_METATYPE(tarot_window::How)
 
 namespace {
 
@@ -35,8 +34,6 @@ QString entryText(const TarotEnvironment& env)
 }
 
 QString trayTick() { return platform::GetSetting(QStringLiteral("RunAtSysTray"), QStringLiteral("<absent>")); }
-
-bool ownEnabled(QWidget* control) { return control->isEnabledTo(control->parentWidget()); }
 
 } // namespace
 

@@ -22,8 +22,6 @@ namespace {
 
 QString shownName(frmLearnTarotMain* window) { return child<QLabel>(window, "lblCardNameMemorize")->text(); }
 
-bool ownEnabled(QWidget* control) { return control->isEnabledTo(control->parentWidget()); }
-
 void untick(frmLearnTarotMain* window, const QStringList& names)
 {
     for (const QString& name : names)

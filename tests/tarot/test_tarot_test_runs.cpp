@@ -32,7 +32,6 @@
 #include "test_registry.h"
 
 using namespace tarot_window;
-Q_DECLARE_METATYPE(tarot_window::How)
 
 namespace {
 

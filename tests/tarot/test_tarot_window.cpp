@@ -28,7 +28,6 @@
 #include "test_registry.h"
 
 using namespace tarot_window;
-Q_DECLARE_METATYPE(tarot_window::How)
 
 namespace {
 
@@ -51,12 +50,7 @@ int picked(frmLearnTarotMain* window, const char* array, int count)
     return -1;
 }
 
-// The control's own enabled state, whether or not its tab is enabled.
-bool enabled(frmLearnTarotMain* window, const char* name)
-{
-    auto* control = child<QWidget>(window, QLatin1String(name));
-    return control->isEnabledTo(control->parentWidget());
-}
+bool enabled(frmLearnTarotMain* window, const char* name) { return ownEnabled(child<QWidget>(window, QLatin1String(name))); }
 
 QStringList menuItems(const QMenu* menu)
 {
