@@ -17,7 +17,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QGroupBox>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QSettings>
 #include <QStackedWidget>
@@ -129,7 +131,7 @@ private slots:
         QVERIFY(!enabled(w, "cmdBack"));
         QVERIFY(enabled(w, "cmdNext"));
         QVERIFY(!enabled(w, "txtGoal1") && !enabled(w, "cmdGoal1") && !child<QCheckBox>(w, "chkGoal1")->isChecked());
-        // Centred on the 1280-pixel test screen, at the top.
+        // Centered on the 1280-pixel test screen, at the top.
         QCOMPARE(w->frame()->x(), (1280 - w->width()) / 2);
         QCOMPARE(w->frame()->y(), 0);
     }
@@ -709,6 +711,45 @@ private slots:
         QCOMPARE(env->messages[0].style, platform::vbCritical);
         QVERIFY(env->messages[0].prompt.contains(QLatin1String("Goal 2 could not be saved")));
         QCOMPARE(text(w, "txtGoal2"), QStringLiteral("Study Isa"));
+    }
+
+    // The course speaks one spelling, American, in every text it shows: tables, captions,
+    // labels and frames.
+    void textsUseAmericanSpelling()
+    {
+        frmLearnRunesMain* w = openCourse();
+        QStringList texts{w->windowTitle()};
+        for (int r = 0; r < RuneCount; ++r)
+            texts << StoneNames[r] << UprightMeanings[r] << ReversedMeanings[r] << MerkstaveMeanings[r];
+        for (const QString& keyword : StoneKeywords)
+            texts << keyword;
+        for (int aett = 0; aett < AettCount; ++aett)
+            texts << AettCaption(aett) << AettTheme(aett);
+        for (const QLabel* label : w->findChildren<QLabel*>())
+            texts << label->text();
+        for (const QAbstractButton* button : w->findChildren<QAbstractButton*>())
+            texts << button->text();
+        for (const QGroupBox* frame : w->findChildren<QGroupBox*>())
+            texts << frame->title();
+        const QRegularExpression british(QStringLiteral(
+            "\\b(colour\\w*|honour\\w*|behaviour\\w*|favour\\w*|humour\\w*|labour\\w*|neighbour\\w*|centre\\w*|"
+            "centred|defence|offence|\\w+is(e|ed|es|ing|ation)|\\w+ys(e|ed|ing)|travell\\w*|grey|judgement)\\b"),
+            QRegularExpression::CaseInsensitiveOption);
+        // Words that end in -ise in American spelling too.
+        const QStringList alike{"wise", "otherwise", "likewise", "rise", "arise", "raise", "raised", "praise", "praises",
+                                "promise", "promises", "surprise", "exercise", "advise", "advertise", "comprise",
+                                "compromise", "despise", "disguise", "enterprise", "franchise", "merchandise", "revise",
+                                "supervise", "televise", "concise", "precise", "paradise", "noise", "poise", "expertise",
+                                "premise", "demise", "bruise", "cruise", "treatise", "devise", "improvise", "chastise",
+                                "circumcise", "excise", "incise", "apprise", "reprise", "uprise"};
+        for (const QString& text : texts) {
+            auto matches = british.globalMatch(text);
+            while (matches.hasNext()) {
+                const QString word = matches.next().captured(0);
+                if (!alike.contains(word.toLower()))
+                    QFAIL(qPrintable(QStringLiteral("British spelling \"%1\" in: %2").arg(word, text.left(80))));
+            }
+        }
     }
 
     void accessibleNames_data()
