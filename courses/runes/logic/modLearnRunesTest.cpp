@@ -42,12 +42,12 @@ QString drawWrongMeaning(Excluded excluded)
 // drawn before it, so that each wrong option is a keyword of other runes only and stands once.
 void drawWrongKeywords(QStringList& choices, const QStringList& excluded)
 {
-    for (qsizetype j = 0; j < choices.size(); ++j) {
-        QString keyword;
+    for (auto slot = choices.begin(); slot != choices.end(); ++slot) {
+        const QString* keyword;
         do
-            keyword = StoneKeywords[platform::RndInt(int(StoneKeywords.size()))];
-        while (excluded.contains(keyword) || choices.first(j).contains(keyword));
-        choices[j] = keyword;
+            keyword = &StoneKeywords[platform::RndInt(int(StoneKeywords.size()))];
+        while (excluded.contains(*keyword) || std::find(choices.begin(), slot, *keyword) != slot);
+        *slot = *keyword;
     }
 }
 
