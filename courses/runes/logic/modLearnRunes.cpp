@@ -1,5 +1,5 @@
 // Built-in rune texts and the tables that the rune lessons and quizzes read from.
-#include "modLearnRunes.h"
+#include "courses/runes/logic/modLearnRunes.h"
 
 namespace modLearnRunes {
 

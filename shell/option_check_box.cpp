@@ -1,5 +1,5 @@
 // Check box with a word-wrapped caption.
-#include "courses/runes/option_check_box.h"
+#include "shell/option_check_box.h"
 
 #include <QLabel>
 #include <QStyleOptionButton>

@@ -1,24 +1,13 @@
 // Runes test runs: question order, question builders, answer check and result list.
-#include "courses/runes/modLearnRunesTest.h"
+#include "courses/runes/logic/modLearnRunesTest.h"
 
 #include <algorithm>
 #include <span>
 
-#include "courses/runes/modLearnRunes.h"
+#include "courses/runes/logic/modLearnRunes.h"
 #include "platform/random.h"
 
 namespace modLearnRunesTest {
-
-std::array<int, QuestionCount + 2> QuestionOrder{};
-int TestLevel = BeginnerLevel;
-std::array<int, 4> StonePositions{};
-int KeywordQuestionNo = 0;
-int MeaningQuestionNo = 0;
-QStringList CorrectAnswers;
-QStringList AnswerChoices;
-std::array<QString, QuestionCount + 1> QuestionResults;
-int QuestionScore = 0;
-int TotalScore = 0;
 
 namespace {
 
@@ -37,14 +26,72 @@ const std::array<QString, RuneCount>& meaningTable(int position)
 // merkstave text of their own; every other rune has one text for both.
 bool isNonReversible(int rune) { return ReversedMeanings[rune] != MerkstaveMeanings[rune]; }
 
-bool positionAsked(int position) { return StonePositions[position] == PositionAsked; }
+// Draws a meaning of any rune in any position until `excluded` refuses it no more.
+template <typename Excluded>
+QString drawWrongMeaning(Excluded excluded)
+{
+    for (;;) {
+        const int t = platform::RndInt(3);
+        const int k = platform::RndInt(RuneCount);
+        if (!excluded(t, k))
+            return meaningTable(t)[k];
+    }
+}
 
-int& questionNumber(TestKind kind) { return kind == TestKind::Keywords ? KeywordQuestionNo : MeaningQuestionNo; }
+// Draws a keyword of the whole list, again while it is one of `excluded` or one of the options
+// drawn before it, so that each wrong option is a keyword of other runes only and stands once.
+void drawWrongKeywords(QStringList& choices, const QStringList& excluded)
+{
+    for (auto slot = choices.begin(); slot != choices.end(); ++slot) {
+        const QString* keyword;
+        do
+            keyword = &StoneKeywords[platform::RndInt(int(StoneKeywords.size()))];
+        while (excluded.contains(*keyword) || std::find(choices.begin(), slot, *keyword) != slot);
+        *slot = *keyword;
+    }
+}
+
+QStringList keywordsOf(int rune)
+{
+    QStringList keywords;
+    for (int j = 0; j < KeywordsPerRune; ++j)
+        keywords << StoneKeywords[rune * KeywordsPerRune + j];
+    return keywords;
+}
+
+QString joinedEntries(std::span<const QString> entries)
+{
+    QStringList parts;
+    for (const QString& entry : entries)
+        parts << entry;
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+int TestRun::OptionCount() const { return TestLevel == BeginnerLevel ? BeginnerOptions : AdvancedOptions; }
+
+int TestRun::RequiredTicks() const { return TestLevel == BeginnerLevel ? 1 : AdvancedAnswers; }
 
 // Clamped so that a stray number can never index outside the order.
-int runeOfQuestion(int n) { return QuestionOrder[std::clamp(n, 1, QuestionCount)]; }
+int TestRun::runeOfQuestion(int n) const { return QuestionOrder[std::clamp(n, 1, QuestionCount)]; }
 
-Question startQuestion(int n)
+void TestRun::ShuffleQuestionOrder()
+{
+    for (int i = 1; i <= QuestionCount; ++i) {
+        platform::Randomize();
+        int r = platform::RndInt(QuestionCount);
+        for (int j = 1; j < i; ++j) {
+            if (QuestionOrder[j] == r) {
+                r = platform::RndInt(QuestionCount);
+                j = 0; // compare again from slot 1
+            }
+        }
+        QuestionOrder[i] = r;
+    }
+}
+
+Question TestRun::startQuestion(int n)
 {
     FillRuneTables();
     platform::Randomize();
@@ -63,20 +110,20 @@ Question startQuestion(int n)
 }
 
 // Places each correct answer in turn on a free option, drawn among all options.
-void placeAnswers(const QStringList& answers)
+void TestRun::placeAnswers(const QStringList& answers)
 {
     QList<int> taken;
     for (const QString& answer : answers) {
         int p;
         do
-            p = platform::RndInt(AnswerChoices.size());
+            p = platform::RndInt(int(AnswerChoices.size()));
         while (taken.contains(p));
         taken.append(p);
         AnswerChoices[p] = answer;
     }
 }
 
-Question finishQuestion(Question q)
+Question TestRun::finishQuestion(Question q) const
 {
     q.options = AnswerChoices;
     q.correctAnswers = CorrectAnswers;
@@ -85,7 +132,7 @@ Question finishQuestion(Question q)
 
 // Stone position asked by a Beginner meaning question: c picks an order of preference, and
 // the first position of that order the run asks about wins.
-int drawAskedPosition()
+int TestRun::drawAskedPosition() const
 {
     static constexpr std::array<std::array<int, 3>, 3> Preference{{
         {PositionUpright, PositionReversed, PositionMerkstave},
@@ -99,71 +146,19 @@ int drawAskedPosition()
     return order[0]; // the wizard always asks at least one position
 }
 
-// Draws a meaning of any rune in any position until `excluded` refuses it no more.
-template <typename Excluded>
-QString drawWrongMeaning(Excluded excluded)
-{
-    for (;;) {
-        const int t = platform::RndInt(3);
-        const int k = platform::RndInt(RuneCount);
-        if (!excluded(t, k))
-            return meaningTable(t)[k];
-    }
-}
-
-QString joinedEntries(std::span<const QString> entries)
-{
-    QStringList parts;
-    for (const QString& entry : entries)
-        parts << entry;
-    return parts.join(QStringLiteral(", "));
-}
-
-} // namespace
-
-int OptionCount() { return TestLevel == BeginnerLevel ? BeginnerOptions : AdvancedOptions; }
-
-int RequiredTicks() { return TestLevel == BeginnerLevel ? 1 : AdvancedAnswers; }
-
-void ShuffleQuestionOrder()
-{
-    for (int i = 1; i <= QuestionCount; ++i) {
-        platform::Randomize();
-        int r = platform::RndInt(QuestionCount);
-        for (int j = 1; j < i; ++j) {
-            if (QuestionOrder[j] == r) {
-                r = platform::RndInt(QuestionCount);
-                j = 0; // compare again from slot 1
-            }
-        }
-        QuestionOrder[i] = r;
-    }
-}
-
-Question BuildKeywordQuestion()
+Question TestRun::BuildKeywordQuestion()
 {
     Question q = startQuestion(KeywordQuestionNo);
     const int first = q.rune * KeywordsPerRune;
+    // A wrong option that is a keyword of the asked rune would score a true keyword as wrong.
+    const QStringList own = keywordsOf(q.rune);
     if (TestLevel == BeginnerLevel) {
         CorrectAnswers[0] = StoneKeywords[first + platform::RndInt(KeywordsPerRune)];
-        for (QString& choice : AnswerChoices) {
-            int k;
-            do
-                k = platform::RndInt(StoneKeywords.size());
-            while (StoneKeywords[k] == CorrectAnswers[0]);
-            choice = StoneKeywords[k];
-        }
+        drawWrongKeywords(AnswerChoices, own);
         AnswerChoices[platform::RndInt(BeginnerOptions)] = CorrectAnswers[0];
     } else {
-        for (int j = 0; j < AdvancedAnswers; ++j)
-            CorrectAnswers[j] = StoneKeywords[first + j];
-        for (QString& choice : AnswerChoices) {
-            int k;
-            do
-                k = platform::RndInt(StoneKeywords.size());
-            while (CorrectAnswers.contains(StoneKeywords[k]));
-            choice = StoneKeywords[k];
-        }
+        CorrectAnswers = own;
+        drawWrongKeywords(AnswerChoices, own);
         placeAnswers(CorrectAnswers);
     }
     return finishQuestion(q);
@@ -184,7 +179,7 @@ QString AlternativeNamesLine(int rune)
                                      modLearnRunes::AlternativeNamesPerRune));
 }
 
-QStringList AdvancedMeaningAnswers(int rune)
+QStringList TestRun::AdvancedMeaningAnswers(int rune) const
 {
     QStringList answers;
     auto add = [&answers](const QString& text) {
@@ -201,26 +196,28 @@ QStringList AdvancedMeaningAnswers(int rune)
     return answers;
 }
 
-Question BuildMeaningQuestion()
+Question TestRun::BuildMeaningQuestion()
 {
     Question q = startQuestion(MeaningQuestionNo);
     const int rune = q.rune;
     if (TestLevel == BeginnerLevel) {
         q.askedPosition = drawAskedPosition();
-        CorrectAnswers[0] = meaningTable(q.askedPosition)[rune];
+        const QString correct = meaningTable(q.askedPosition)[rune];
+        CorrectAnswers[0] = correct;
         for (QString& choice : AnswerChoices)
-            choice = drawWrongMeaning([](int t, int k) { return meaningTable(t)[k] == CorrectAnswers[0]; });
-        AnswerChoices[platform::RndInt(BeginnerOptions)] = CorrectAnswers[0];
+            choice = drawWrongMeaning([&correct](int t, int k) { return meaningTable(t)[k] == correct; });
+        AnswerChoices[platform::RndInt(BeginnerOptions)] = correct;
     } else {
         // Four options that belong to the rune count as correct, so a user who knows the rune
         // can tick all four; they hold every meaning text of the rune, so no wrong option can
         // be one. When the asked rune has a "cannot be reversed" note, the other runes' notes
         // stay out too, as they say the same.
         CorrectAnswers = AdvancedMeaningAnswers(rune);
+        const QStringList correct = CorrectAnswers;
         const bool noteAsked = isNonReversible(rune);
         for (QString& choice : AnswerChoices)
-            choice = drawWrongMeaning([noteAsked](int t, int k) {
-                if (CorrectAnswers.contains(meaningTable(t)[k]))
+            choice = drawWrongMeaning([&correct, noteAsked](int t, int k) {
+                if (correct.contains(meaningTable(t)[k]))
                     return true;
                 return noteAsked && t == PositionReversed && isNonReversible(k);
             });
@@ -229,7 +226,7 @@ Question BuildMeaningQuestion()
     return finishQuestion(q);
 }
 
-AnswerCheck CheckAnswer(int questionNo, const QStringList& captions, const QList<bool>& ticked)
+AnswerCheck TestRun::CheckAnswer(int questionNo, const QStringList& captions, const QList<bool>& ticked)
 {
     AnswerCheck check;
     const int shown = std::min<int>({OptionCount(), int(captions.size()), int(ticked.size())});
@@ -267,10 +264,10 @@ AnswerCheck CheckAnswer(int questionNo, const QStringList& captions, const QList
     return check;
 }
 
-NextPress PressNext(TestKind kind, const QStringList& captions, const QList<bool>& ticked)
+NextPress TestRun::PressNext(TestKind kind, const QStringList& captions, const QList<bool>& ticked)
 {
     NextPress press;
-    int& n = questionNumber(kind);
+    int& n = kind == TestKind::Keywords ? KeywordQuestionNo : MeaningQuestionNo;
     if (n <= 0) {
         QuestionScore = 0;
         TotalScore = 0;
@@ -296,7 +293,7 @@ NextPress PressNext(TestKind kind, const QStringList& captions, const QList<bool
     return press;
 }
 
-QString ResultListText(TestKind kind)
+QString TestRun::ResultListText(TestKind kind) const
 {
     modLearnRunes::FillRuneTables();
     const QString crLf = QStringLiteral("\r\n");
@@ -320,12 +317,12 @@ QString ResultListText(TestKind kind)
     return list;
 }
 
-bool TickCounter::click(bool nowTicked)
+bool TickCounter::click(bool nowTicked, int requiredTicks)
 {
     if (!nowTicked)
         return false;
     ++TickCount;
-    return TickCount == RequiredTicks();
+    return TickCount == requiredTicks;
 }
 
 } // namespace modLearnRunesTest

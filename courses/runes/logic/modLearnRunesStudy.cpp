@@ -1,19 +1,11 @@
-// Study list, stored study settings and goal files of the runes course.
-#include "courses/runes/modLearnRunesStudy.h"
+// Study list and stored study settings of the runes course.
+#include "courses/runes/logic/modLearnRunesStudy.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QStringList>
 
-#include "platform/program_folder.h"
 #include "platform/settings_store.h"
-#include "platform/text_file.h"
 
 namespace modLearnRunes {
-
-std::array<int, 24> RuneFlags{};
-std::vector<int> StudyList;
-int StudyPosition = 0;
 
 namespace {
 constexpr int RunesPerAett = 8;
@@ -38,7 +30,7 @@ bool anyTicked(const auto& boxes)
 }
 } // namespace
 
-void BuildStudyList(const std::array<bool, 3>& aettTicked)
+void StudyState::BuildStudyList(const std::array<bool, 3>& aettTicked)
 {
     for (int i = 0; i < int(RuneFlags.size()); ++i)
         RuneFlags[i] = aettTicked[i / RunesPerAett] ? i : -1;
@@ -117,49 +109,6 @@ QString StudySettingsProblem(const StudySettings& settings)
     if (!anyTicked(settings.meanings) && !anyTicked(settings.objects))
         return QStringLiteral("Please Select A Stone Meaning");
     return {};
-}
-
-QString GoalFilePath(int goal) { return platform::ProgramFile(QStringLiteral("Goal%1.txt").arg(goal)); }
-
-QString DefaultGoalLine(int goal) { return QStringLiteral("This is Goal %1.").arg(goal); }
-
-void EnsureGoalFile(int goal)
-{
-    const QString path = GoalFilePath(goal);
-    if (!QFileInfo::exists(path))
-        platform::WriteTextFile(path, DefaultGoalLine(goal) + QLatin1String(platform::CrLf));
-}
-
-QString ReadGoalText(int goal)
-{
-    QStringList lines;
-    if (!platform::ReadTextLines(GoalFilePath(goal), &lines))
-        return {};
-    QString text;
-    for (const QString& line : lines)
-        text += line + QLatin1String(platform::CrLf);
-    return text;
-}
-
-QString GoalFileContent(const QString& boxText)
-{
-    QString text = boxText;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    qsizetype start = 0;
-    while (start < text.size() && text[start] == QLatin1Char(' '))
-        ++start;
-    qsizetype end = text.size();
-    while (end > start && (text[end - 1] == QLatin1Char(' ') || text[end - 1] == QLatin1Char('\n')))
-        --end;
-    // Trailing line breaks go too, so that saving a loaded goal unchanged writes it unchanged.
-    text = text.mid(start, end - start);
-    text.replace(QLatin1Char('\n'), QLatin1String(platform::CrLf));
-    return text + QLatin1String(platform::CrLf);
-}
-
-bool SaveGoal(int goal, const QString& boxText)
-{
-    return platform::WriteTextFile(GoalFilePath(goal), GoalFileContent(boxText));
 }
 
 } // namespace modLearnRunes

@@ -1,6 +1,5 @@
 #pragma once
-// The study side of the runes course: the study list, the eight stored study settings and
-// the two goal files. QtCore only.
+// The study side of the runes course: the study list and the eight stored study settings.
 #include <QString>
 #include <array>
 #include <optional>
@@ -11,15 +10,18 @@
 
 namespace modLearnRunes {
 
-// Working table of the list builder: the rune number, or -1 for a rune whose aett is not ticked.
-extern std::array<int, 24> RuneFlags;
-// Rune numbers of the study list in ascending order (8, 16 or 24 entries).
-extern std::vector<int> StudyList;
-// Index into StudyList of the rune the study view shows.
-extern int StudyPosition;
+// The study list of the course window and where the study view stands in it.
+struct StudyState {
+    // Working table of the list builder: the rune number, or -1 for a rune whose aett is not ticked.
+    std::array<int, 24> RuneFlags{};
+    // Rune numbers of the study list in ascending order (8, 16 or 24 entries).
+    std::vector<int> StudyList;
+    // Index into StudyList of the rune the study view shows.
+    int StudyPosition = 0;
 
-// Builds StudyList from the ticked aetts.
-void BuildStudyList(const std::array<bool, 3>& aettTicked);
+    // Builds StudyList from the ticked aetts.
+    void BuildStudyList(const std::array<bool, 3>& aettTicked);
+};
 
 // The eight boxes of the settings page.
 struct StudySettings {
@@ -49,19 +51,5 @@ bool SaveStudySettings(const StudySettings& settings);
 QString StudySettingsNotSavedMessage();
 // The message that refuses the choice, or an empty text when it can be saved.
 QString StudySettingsProblem(const StudySettings& settings);
-
-// Goal files Goal1.txt and Goal2.txt in the program folder (goal = 1 or 2).
-QString GoalFilePath(int goal);
-QString DefaultGoalLine(int goal); // "This is Goal 1."
-// Creates a missing goal file holding its default line.
-void EnsureGoalFile(int goal);
-// The goal's text as its box shows it: every line of the file followed by a line break.
-// Empty when the file cannot be read.
-QString ReadGoalText(int goal);
-// What a save writes for the box text: the text without leading blanks and without trailing
-// blanks and line breaks, its line breaks as CR LF, then CR LF.
-QString GoalFileContent(const QString& boxText);
-// Writes the goal file from the box text; false when the file cannot be written.
-bool SaveGoal(int goal, const QString& boxText);
 
 } // namespace modLearnRunes
