@@ -227,6 +227,12 @@ private slots:
             // One option carries the answer; a reversible rune asked merkstave never shows its
             // reversed text elsewhere, as it is the same text.
             QCOMPARE(q.options.count(run.CorrectAnswers[0]), 1);
+            // The question does not name the position, so no other meaning of the rune may
+            // stand as a wrong option, and no text stands twice.
+            const QSet<QString> own = textsOfRune(rune);
+            for (const QString& option : q.options)
+                QVERIFY2(option == run.CorrectAnswers[0] || !own.contains(option), "another meaning of the rune");
+            QCOMPARE(QSet<QString>(q.options.begin(), q.options.end()).size(), BeginnerOptions);
         }
     }
 
@@ -283,6 +289,7 @@ private slots:
                             QVERIFY2(option != ReversedMeanings[other], "a like reversal note is not a fair wrong option");
             }
             QCOMPARE(ticks.count(true), 4);
+            QCOMPARE(QSet<QString>(q.options.begin(), q.options.end()).size(), AdvancedOptions);
             run.TotalScore = 0;
             const AnswerCheck check = run.CheckAnswer(1, q.options, ticks);
             QVERIFY(check.accepted());

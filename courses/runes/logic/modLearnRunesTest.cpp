@@ -26,15 +26,21 @@ const std::array<QString, RuneCount>& meaningTable(int position)
 // merkstave text of their own; every other rune has one text for both.
 bool isNonReversible(int rune) { return ReversedMeanings[rune] != MerkstaveMeanings[rune]; }
 
-// Draws a meaning of any rune in any position until `excluded` refuses it no more.
+// Fills every option with a meaning of any rune in any position, drawn again while
+// `excluded` refuses it or it stands on an earlier option, so each wrong option stands once.
 template <typename Excluded>
-QString drawWrongMeaning(Excluded excluded)
+void drawWrongMeanings(QStringList& choices, Excluded excluded)
 {
-    for (;;) {
-        const int t = platform::RndInt(3);
-        const int k = platform::RndInt(RuneCount);
-        if (!excluded(t, k))
-            return meaningTable(t)[k];
+    for (auto slot = choices.begin(); slot != choices.end(); ++slot) {
+        for (;;) {
+            const int t = platform::RndInt(3);
+            const int k = platform::RndInt(RuneCount);
+            const QString& meaning = meaningTable(t)[k];
+            if (!excluded(t, k) && std::find(choices.begin(), slot, meaning) == slot) {
+                *slot = meaning;
+                break;
+            }
+        }
     }
 }
 
@@ -204,8 +210,10 @@ Question TestRun::BuildMeaningQuestion()
         q.askedPosition = drawAskedPosition();
         const QString correct = meaningTable(q.askedPosition)[rune];
         CorrectAnswers[0] = correct;
-        for (QString& choice : AnswerChoices)
-            choice = drawWrongMeaning([&correct](int t, int k) { return meaningTable(t)[k] == correct; });
+        // The question does not say which position it asks, so no other meaning of the rune
+        // may stand as a wrong option: ticking it would score a true meaning as wrong.
+        const QStringList own{UprightMeanings[rune], ReversedMeanings[rune], MerkstaveMeanings[rune]};
+        drawWrongMeanings(AnswerChoices, [&own](int t, int k) { return own.contains(meaningTable(t)[k]); });
         AnswerChoices[platform::RndInt(BeginnerOptions)] = correct;
     } else {
         // Four options that belong to the rune count as correct, so a user who knows the rune
@@ -215,12 +223,11 @@ Question TestRun::BuildMeaningQuestion()
         CorrectAnswers = AdvancedMeaningAnswers(rune);
         const QStringList correct = CorrectAnswers;
         const bool noteAsked = isNonReversible(rune);
-        for (QString& choice : AnswerChoices)
-            choice = drawWrongMeaning([&correct, noteAsked](int t, int k) {
-                if (correct.contains(meaningTable(t)[k]))
-                    return true;
-                return noteAsked && t == PositionReversed && isNonReversible(k);
-            });
+        drawWrongMeanings(AnswerChoices, [&correct, noteAsked](int t, int k) {
+            if (correct.contains(meaningTable(t)[k]))
+                return true;
+            return noteAsked && t == PositionReversed && isNonReversible(k);
+        });
         placeAnswers(CorrectAnswers);
     }
     return finishQuestion(q);
