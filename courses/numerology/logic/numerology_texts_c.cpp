@@ -1,6 +1,6 @@
 // Interpretation texts of entries 102..170: Maturity, Pinnacle, Challenge, Life Path Period,
 // Personal Day, Personal Month and Personal Year numbers. Index = entry - 102.
-#include "courses/numerology/numerology_texts.h"
+#include "courses/numerology/logic/numerology_texts.h"
 
 namespace modLearnNumerology::texts {
 

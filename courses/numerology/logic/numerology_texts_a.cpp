@@ -1,7 +1,7 @@
 // Built-in prose of the numerology course: what each subject signifies, how each is
 // calculated, and the interpretations of entries 0..43 (Life Path, Destiny / Expression,
 // Soul's Urge / Heart's Desire and Inner Dreams / Personality).
-#include "courses/numerology/numerology_texts.h"
+#include "courses/numerology/logic/numerology_texts.h"
 
 namespace modLearnNumerology::texts {
 
