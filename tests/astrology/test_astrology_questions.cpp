@@ -162,6 +162,38 @@ private slots:
         QCOMPARE(rightSlots.size(), SlotCount);
     }
 
+    // Across many seeded questions the right answer's place follows the slot draw, nearest
+    // whole number to Rnd x 4: slots 0 and 4 an eighth of the time each, slots 1 to 3 a quarter.
+    // Counted on questions where the right item stands in one slot only, so a copy drawn into
+    // another slot does not hide a right answer that always lands in one place.
+    void rightAnswerPlaceSpreadsOverTheSlots()
+    {
+        QList<int> alone(SlotCount, 0);
+        int questions = 0;
+        for (int seed = 1; seed <= 60; ++seed) {
+            platform::setFixedSeed(std::uint64_t(seed));
+            for (int subject : {SubjectSigns, SubjectPlanets, SubjectHouses}) {
+                startTest(course->run, subject, 1);
+                for (course->run.CurrentIndex = 0; course->run.CurrentIndex < itemsOf(subject); ++course->run.CurrentIndex) {
+                    course->test.ShowTestQuestion();
+                    const int asked = course->test.QuestionItems[course->run.CurrentIndex];
+                    const auto first = course->test.ChoiceItems.begin();
+                    if (std::count(first, first + SlotCount, asked) != 1)
+                        continue;
+                    ++alone[int(std::find(first, first + SlotCount, asked) - first)];
+                    ++questions;
+                }
+            }
+        }
+        QVERIFY(questions > 1000);
+        const QList<double> expected{0.125, 0.25, 0.25, 0.25, 0.125};
+        for (int s = 0; s < SlotCount; ++s) {
+            const double share = double(alone[s]) / questions;
+            QVERIFY2(qAbs(share - expected[s]) < 0.04,
+                     qPrintable(QStringLiteral("slot %1: %2 of %3").arg(s).arg(alone[s]).arg(questions)));
+        }
+    }
+
     void scoring_data()
     {
         QTest::addColumn<int>("subject");

@@ -10,6 +10,8 @@
 #include <memory>
 #include <optional>
 
+#include "platform/random.h"
+
 using namespace modLearnNumerologyRun;
 using namespace modLearnNumerologyTest;
 namespace content = modLearnNumerology;
@@ -122,6 +124,44 @@ private slots:
         QCOMPARE(rightRows, (QSet<int>{0, 1, 2, 3}));
         // Wrong rows come from the whole table, not only the chosen subjects.
         QVERIFY(rowEntries.size() > 100);
+    }
+
+    // Across many seeded questions of both tests the correct text stands in rows 0 to 3 a
+    // quarter of the time each and never in row 4 by the draw of the correct row. Counted on
+    // questions where the correct text stands in one row only, so a wrong row that happens to
+    // show the same text does not hide a correct text that always lands in one place.
+    void correctTextPlaceSpreadsOverTheRows()
+    {
+        QList<int> alone(RowCount, 0);
+        int questions = 0;
+        for (int seed = 1; seed <= 30; ++seed) {
+            platform::setFixedSeed(std::uint64_t(seed));
+            for (bool bySignificance : {true, false}) {
+                course->run.BySignificance = bySignificance;
+                course->run.SubjectChosen.fill(true);
+                course->test.StartTest();
+                const int n = bySignificance ? SignificanceQuestionCount : 5 * content::SubjectCount;
+                for (course->run.CurrentIndex = 0; course->run.CurrentIndex < n; ++course->run.CurrentIndex) {
+                    const Question question = bySignificance ? course->test.ShowSignificanceQuestion()
+                                                             : course->test.ShowInterpretationQuestion();
+                    const int q = course->run.CurrentIndex;
+                    const QString correct = bySignificance
+                        ? course->run.Tables.Significance[course->test.QuestionSubjects[q]]
+                        : course->run.Tables.InterpText[course->test.TestItems[q]];
+                    if (std::count(question.options.begin(), question.options.end(), correct) != 1)
+                        continue;
+                    ++alone[int(std::find(question.options.begin(), question.options.end(), correct)
+                                - question.options.begin())];
+                    ++questions;
+                }
+            }
+        }
+        QVERIFY(questions > 1500);
+        for (int row = 0; row < RowCount; ++row) {
+            const double share = double(alone[row]) / questions;
+            QVERIFY2(qAbs(share - (row < 4 ? 0.25 : 0.0)) < 0.04,
+                     qPrintable(QStringLiteral("row %1: %2 of %3").arg(row).arg(alone[row]).arg(questions)));
+        }
     }
 
     // The nearest entry to a uniform draw over the slice: its two ends come half as often.
