@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +19,7 @@
 #include <algorithm>
 #include <span>
 
+#include "courses/numerology/logic/letter_chart.h"
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
 #include "platform/printer.h"
@@ -50,6 +53,19 @@ QFont textFont()
     f.setPointSizeF(TextPointSize);
     f.setBold(false);
     return f;
+}
+
+// A fixed-pitch font of the same size as the given one.
+QFont fixedPitchFont(const QFont& like)
+{
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (!QFontInfo(fixed).fixedPitch()) {
+        fixed = QFont(QStringLiteral("Monospace"));
+        fixed.setStyleHint(QFont::TypeWriter);
+    }
+    fixed.setFixedPitch(true);
+    fixed.setPointSizeF(like.pointSizeF());
+    return fixed;
 }
 
 QRadioButton* makeOption(const QString& name, const QString& caption, QWidget* parent)
@@ -468,7 +484,16 @@ void frmLearnNumerologyMain::showLearnPage(const QString& subject, const QString
     lblLearnSubject->setText(subject);
     RTBLearn->clear();
     QTextCursor cursor = RTBLearn->textCursor();
-    cursor.insertText(text, QTextCharFormat());
+    // The rows of a letter chart are set in a fixed-pitch font, so every letter stands under
+    // its digit; the rest keeps the box's own font.
+    QTextCharFormat chart;
+    chart.setFont(fixedPitchFont(RTBLearn->font()));
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            cursor.insertText(QStringLiteral("\r\n"), QTextCharFormat());
+        cursor.insertText(lines[i], modLearnNumerology::IsLetterChartLine(lines[i]) ? chart : QTextCharFormat());
+    }
     // The reader starts at the top of the subject.
     cursor.movePosition(QTextCursor::Start);
     RTBLearn->setTextCursor(cursor);
