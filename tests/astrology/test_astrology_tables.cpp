@@ -1,5 +1,6 @@
 // Checks the layout and texts of the built-in astrology columns.
 #include "courses/astrology/logic/modLearnAstrology.h"
+#include "british_spellings.h"
 #include "test_registry.h"
 
 #include <QSet>
@@ -586,6 +587,13 @@ private slots:
         QFETCH(QString, actual);
         QFETCH(QString, expected);
         QCOMPARE(actual, expected);
+    }
+
+    // One spelling through all course texts: American.
+    void textsUseAmericanSpelling()
+    {
+        for (const QString& text : allSlots(tables))
+            QVERIFY2(FirstBritishSpelling(text).isEmpty(), qPrintable(FirstBritishSpelling(text)));
     }
 
 private:

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "courses/numerology/logic/modLearnNumerology.h"
+#include "british_spellings.h"
 #include "test_registry.h"
 
 using namespace modLearnNumerology;
@@ -391,6 +392,17 @@ private slots:
         QCOMPARE(int(tables.SubjectEnd[15]), 0);
         QCOMPARE(int(tables.InterpNumber[0]), 1);
         QVERIFY(!tables.InterpText[170].isEmpty());
+    }
+
+    // One spelling through all course texts: American.
+    void textsUseAmericanSpelling()
+    {
+        QStringList texts;
+        for (int s = 0; s < SubjectCount; ++s)
+            texts << tables.SubjectName[s] << tables.Significance[s] << tables.Calculation[s];
+        texts << QStringList(tables.InterpText.begin(), tables.InterpText.end());
+        for (const QString& text : texts)
+            QVERIFY2(FirstBritishSpelling(text).isEmpty(), qPrintable(FirstBritishSpelling(text)));
     }
 
 private:
