@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -18,6 +17,7 @@
 #include "courses/astrology/astrology_pictures.h"
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
+#include "shell/choice_column.h"
 #include "shell/choice_text_box.h"
 #include "shell/course_commands.h"
 #include "shell/course_title.h"
@@ -148,11 +148,7 @@ QFrame* frmLearnAstrologyMain::buildOptionsPage()
         "This software aims to help you understand the importance of astrology better and learn the effects and "
         "attributes of the signs, planets and houses.",
         "Select one option below and click on the Next button to continue."};
-    for (int i = 0; i < 3; ++i) {
-        Label1[i] = makeText(elementName("Label1", i), QString::fromLatin1(texts[i]), page);
-        layout->addWidget(Label1[i]);
-    }
-    styleAsTitle(Label1[0], 11, TitleColour);
+    addIntroTexts(layout, Label1, "Label1", texts, page, TitleColour);
 
     auto* choices = new QGridLayout;
     choices->setContentsMargins(0, 10, 0, 0);
@@ -266,36 +262,18 @@ QFrame* frmLearnAstrologyMain::buildTestPage()
     layout->addLayout(name);
     layout->addWidget(lblTest[3]);
 
-    // The answers stand in a column that scrolls as a whole when five long texts need more
-    // room than the page has; each box shows its whole text.
-    auto* area = named(new QScrollArea(page), QStringLiteral("answerArea"));
-    area->setFrameShape(QFrame::NoFrame);
-    area->setWidgetResizable(true);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    area->setFocusPolicy(Qt::NoFocus);
-    auto* column = new QWidget(area);
-    column->setAutoFillBackground(false);
-    area->viewport()->setAutoFillBackground(false);
-    auto* answers = new QGridLayout(column);
-    answers->setContentsMargins(0, 0, 0, 0);
-    answers->setHorizontalSpacing(8);
-    answers->setVerticalSpacing(6);
+    auto* answers = new ChoiceColumn(QStringLiteral("answerArea"), {8, 6}, page);
     auto* group = new QButtonGroup(page);
     for (int i = 0; i < SlotCount; ++i) {
-        optAnswer_Choice[i] = named(new QRadioButton(column), elementName("optAnswer_Choice", i));
+        std::tie(optAnswer_Choice[i], txtAnswer_Choice[i]) = answers->addRow("optAnswer_Choice", "txtAnswer_Choice", 3);
+        // Named by its answer once a question is shown.
+        optAnswer_Choice[i]->setAccessibleName(QStringLiteral("Choice %1").arg(i + 1));
         group->addButton(optAnswer_Choice[i], i);
-        auto* box = named(new ChoiceTextBox(3, column), elementName("txtAnswer_Choice", i));
-        box->setAccessibleName(QStringLiteral("Answer choice %1").arg(i + 1));
-        connect(box, &ChoiceTextBox::clicked, this, [this, i] { txtAnswer_Choice_Click(i); });
-        txtAnswer_Choice[i] = box;
-        answers->addWidget(optAnswer_Choice[i], i, 0, Qt::AlignVCenter);
-        answers->addWidget(box, i, 1);
+        txtAnswer_Choice[i]->setAccessibleName(QStringLiteral("Answer choice %1").arg(i + 1));
+        connect(txtAnswer_Choice[i], &ChoiceTextBox::clicked, this, [this, i] { txtAnswer_Choice_Click(i); });
     }
-    answers->setColumnStretch(1, 1);
-    answers->setRowStretch(SlotCount, 1);
     optAnswer_Choice[0]->setChecked(true);
-    area->setWidget(column);
-    layout->addWidget(area, 1);
+    layout->addWidget(answers, 1);
 
     cmdNextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next Question"), page,
                                  this, &frmLearnAstrologyMain::cmdNextQuestion_Click);

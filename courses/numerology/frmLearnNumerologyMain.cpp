@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -23,6 +22,7 @@
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
 #include "platform/printer.h"
+#include "shell/choice_column.h"
 #include "shell/choice_text_box.h"
 #include "shell/course_commands.h"
 #include "shell/course_title.h"
@@ -183,11 +183,7 @@ QGroupBox* frmLearnNumerologyMain::buildStartPage()
         "You can learn the different meanings of different numbers in numerology and their calculations. You can then "
         "take a test to know how much you have learnt.",
         "Select one option below and click on the button to continue."};
-    for (int i = 0; i < 4; ++i) {
-        lblCaption[i] = makeText(elementName("lblCaption", i), QString::fromLatin1(texts[i]), body);
-        layout->addWidget(lblCaption[i]);
-    }
-    styleAsTitle(lblCaption[0], 11, TitleColour);
+    addIntroTexts(layout, std::span(lblCaption).first(texts.size()), "lblCaption", texts, body, TitleColour);
 
     auto* choices = new QVBoxLayout;
     choices->setContentsMargins(20, 6, 0, 0);
@@ -310,37 +306,17 @@ QGroupBox* frmLearnNumerologyMain::buildQuestionPage()
     top->addWidget(lblQuestionNo);
     layout->addLayout(top);
 
-    // The rows stand in a column that scrolls as a whole when five long texts need more room
-    // than the page has; each box shows its whole text.
-    auto* area = named(new QScrollArea(body), QStringLiteral("choiceArea"));
-    area->setFrameShape(QFrame::NoFrame);
-    area->setWidgetResizable(true);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    area->setFocusPolicy(Qt::NoFocus);
-    auto* column = new QWidget(area);
-    column->setAutoFillBackground(false);
-    area->viewport()->setAutoFillBackground(false);
-    auto* rows = new QGridLayout(column);
-    rows->setContentsMargins(0, 0, 0, 0);
-    rows->setHorizontalSpacing(6);
-    rows->setVerticalSpacing(5);
+    auto* rows = new ChoiceColumn(QStringLiteral("choiceArea"), {6, 5}, body);
     for (int i = 0; i < test::RowCount; ++i) {
-        optChoice[i] = makeOption(elementName("optChoice", i), QString(), column);
+        std::tie(optChoice[i], txtOption[i]) = rows->addRow("optChoice", "txtOption", 3);
         optChoice[i]->setAccessibleName(QStringLiteral("Choice %1").arg(i + 1));
-        auto* box = named(new ChoiceTextBox(3, column), elementName("txtOption", i));
-        box->setAccessibleName(QStringLiteral("Choice %1 text").arg(i + 1));
-        connect(box, &ChoiceTextBox::pressed, this,
+        txtOption[i]->setAccessibleName(QStringLiteral("Choice %1 text").arg(i + 1));
+        connect(txtOption[i], &ChoiceTextBox::pressed, this,
                 [this, i](Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint& at) {
                     txtOption_MouseDown(i, button, shift, at.x(), at.y());
                 });
-        txtOption[i] = box;
-        rows->addWidget(optChoice[i], i, 0, Qt::AlignVCenter);
-        rows->addWidget(box, i, 1);
     }
-    rows->setColumnStretch(1, 1);
-    rows->setRowStretch(test::RowCount, 1);
-    area->setWidget(column);
-    layout->addWidget(area, 1);
+    layout->addWidget(rows, 1);
 
     lblSubjectName = makeText(QStringLiteral("lblSubjectName"), QStringLiteral("Subject Name"), body);
     styleAsTitle(lblSubjectName, 11, TitleColour);
