@@ -3,7 +3,6 @@
 #include <QMouseEvent>
 #include <QTextDocument>
 #include <cmath>
-#include <memory>
 
 ChoiceTextBox::ChoiceTextBox(int minimumLines, QWidget* parent)
     : QTextEdit(parent)
@@ -17,6 +16,25 @@ ChoiceTextBox::ChoiceTextBox(int minimumLines, QWidget* parent)
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
+    updateMeasure();
+}
+
+void ChoiceTextBox::updateMeasure()
+{
+    m_measure.setDefaultFont(document()->defaultFont());
+    m_measure.setDefaultTextOption(document()->defaultTextOption());
+    m_measure.setDocumentMargin(document()->documentMargin());
+    m_measure.setPlainText(toPlainText());
+    m_measuredWidth = -1;
+}
+
+void ChoiceTextBox::changeEvent(QEvent* event)
+{
+    QTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        updateMeasure();
+        updateGeometry();
+    }
 }
 
 void ChoiceTextBox::setChoiceText(const QString& text)
@@ -24,6 +42,7 @@ void ChoiceTextBox::setChoiceText(const QString& text)
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(shown);
+    updateMeasure();
     updateGeometry();
 }
 
@@ -39,11 +58,14 @@ int ChoiceTextBox::minimumHeight() const
 
 int ChoiceTextBox::heightForWidth(int width) const
 {
+    if (width == m_measuredWidth)
+        return m_measuredHeight;
     // The text laid out at the width the viewport would get, as the box lays it out itself.
-    const std::unique_ptr<QTextDocument> measure(document()->clone());
     const int frame = 2 * frameWidth() + viewportMargins().left() + viewportMargins().right();
-    measure->setTextWidth(std::max(1, width - frame));
-    return std::max(int(std::ceil(measure->size().height())) + frameHeight(), minimumHeight());
+    m_measure.setTextWidth(std::max(1, width - frame));
+    m_measuredWidth = width;
+    m_measuredHeight = std::max(int(std::ceil(m_measure.size().height())) + frameHeight(), minimumHeight());
+    return m_measuredHeight;
 }
 
 QSize ChoiceTextBox::sizeHint() const

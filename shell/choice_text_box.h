@@ -3,6 +3,7 @@
 // follows the text at the width it is given (never less than a few lines), so no line is cut
 // and the box never scrolls. Mouse presses and clicks on it are reported, so the window can
 // select the option button beside it.
+#include <QTextDocument>
 #include <QTextEdit>
 
 class ChoiceTextBox : public QTextEdit {
@@ -25,6 +26,7 @@ signals:
     void clicked();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -33,5 +35,13 @@ private:
     // The height of the fewest lines the box shows.
     int minimumHeight() const;
 
+    // Copies the box's text, font and text options into the measuring document.
+    void updateMeasure();
+
     int m_minimumLines;
+    // The text laid out apart from the box, at the widths the layout asks about; the last
+    // answer is kept, as layouts ask for the same width many times.
+    mutable QTextDocument m_measure;
+    mutable int m_measuredWidth = -1;
+    mutable int m_measuredHeight = 0;
 };
