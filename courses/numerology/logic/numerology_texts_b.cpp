@@ -1,5 +1,5 @@
 // Interpretation texts of entries 44..101: Birthday, the two bridge numbers and Balance.
-#include "courses/numerology/numerology_texts.h"
+#include "courses/numerology/logic/numerology_texts.h"
 
 namespace modLearnNumerology::texts {
 

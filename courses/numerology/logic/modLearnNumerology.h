@@ -13,17 +13,20 @@ inline constexpr int SubjectCount = 15;
 inline constexpr int SubjectSlots = 16;
 inline constexpr int EntryCount = 171;
 
-extern std::array<QString, SubjectSlots> SubjectName;
-extern std::array<QString, SubjectSlots> Significance;
-// Several lines joined by CR LF, none after the last.
-extern std::array<QString, SubjectSlots> Calculation;
-extern std::array<std::int16_t, SubjectSlots> SubjectStart;
-extern std::array<std::int16_t, SubjectSlots> SubjectEnd;
-extern std::array<std::int16_t, EntryCount> InterpNumber;
-extern std::array<QString, EntryCount> InterpText;
+// The tables of one course window, empty until filled.
+struct NumerologyTables {
+    std::array<QString, SubjectSlots> SubjectName;
+    std::array<QString, SubjectSlots> Significance;
+    // Several lines joined by CR LF, none after the last.
+    std::array<QString, SubjectSlots> Calculation;
+    std::array<std::int16_t, SubjectSlots> SubjectStart{};
+    std::array<std::int16_t, SubjectSlots> SubjectEnd{};
+    std::array<std::int16_t, EntryCount> InterpNumber{};
+    std::array<QString, EntryCount> InterpText;
 
-// Assigns every table from the built-in texts; calling it again changes nothing.
-void FillNumerologyTables();
+    // Assigns every table from the built-in texts; calling it again changes nothing.
+    void FillNumerologyTables();
+};
 
 // The subject whose slice holds the entry (scanning subjects 0 to 14), or -1.
 int OwnerSubject(int entry);

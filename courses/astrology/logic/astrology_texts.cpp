@@ -1,5 +1,5 @@
 // The prose of the astrology course: sign and planet traits and house attributes.
-#include "astrology_texts.h"
+#include "courses/astrology/logic/astrology_texts.h"
 
 namespace modLearnAstrology::texts {
 

@@ -1,17 +1,9 @@
 // The numerology content tables: subject names, slices, values and the built-in texts.
-#include "courses/numerology/modLearnNumerology.h"
+#include "courses/numerology/logic/modLearnNumerology.h"
 
-#include "courses/numerology/numerology_texts.h"
+#include "courses/numerology/logic/numerology_texts.h"
 
 namespace modLearnNumerology {
-
-std::array<QString, SubjectSlots> SubjectName;
-std::array<QString, SubjectSlots> Significance;
-std::array<QString, SubjectSlots> Calculation;
-std::array<std::int16_t, SubjectSlots> SubjectStart{};
-std::array<std::int16_t, SubjectSlots> SubjectEnd{};
-std::array<std::int16_t, EntryCount> InterpNumber{};
-std::array<QString, EntryCount> InterpText;
 
 namespace {
 
@@ -71,7 +63,7 @@ const char* InterpSource(int entry)
 
 } // namespace
 
-void FillNumerologyTables()
+void NumerologyTables::FillNumerologyTables()
 {
     for (int s = 0; s < SubjectCount; ++s) {
         const SubjectRow& row = Subjects[s];

@@ -1,50 +1,45 @@
 // The numerology wizard state and the learn pages.
-#include "courses/numerology/modLearnNumerologyRun.h"
+#include "courses/numerology/logic/modLearnNumerologyRun.h"
 
 namespace modLearnNumerologyRun {
 
 using namespace modLearnNumerology;
-
-bool LearnMode = false;
-bool BySignificance = false;
-std::int16_t CurrentIndex = 0;
-std::array<bool, SubjectSlots> SubjectChosen{};
 
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 constexpr int LastSubject = SubjectCount - 1;
 
-bool subjectOnScreen() { return CurrentIndex >= 0 && CurrentIndex <= LastSubject; }
-
 } // namespace
 
-LearnPage ShowSignificancePage()
+bool NumerologyRun::subjectOnScreen() const { return CurrentIndex >= 0 && CurrentIndex <= LastSubject; }
+
+LearnPage NumerologyRun::ShowSignificancePage()
 {
-    FillNumerologyTables();
+    Tables.FillNumerologyTables();
     LearnPage page;
     if (!subjectOnScreen())
         return page;
-    page.subject = SubjectName[CurrentIndex];
-    page.text = QStringLiteral("Significance") + CrLf + Significance[CurrentIndex] + CrLf + CrLf
-        + QStringLiteral("Calculation") + CrLf + Calculation[CurrentIndex];
+    page.subject = Tables.SubjectName[CurrentIndex];
+    page.text = QStringLiteral("Significance") + CrLf + Tables.Significance[CurrentIndex] + CrLf + CrLf
+        + QStringLiteral("Calculation") + CrLf + Tables.Calculation[CurrentIndex];
     return page;
 }
 
-LearnPage ShowInterpretationPage()
+LearnPage NumerologyRun::ShowInterpretationPage()
 {
-    FillNumerologyTables();
+    Tables.FillNumerologyTables();
     LearnPage page;
     if (!subjectOnScreen())
         return page;
-    page.subject = SubjectName[CurrentIndex];
-    for (int e = SubjectStart[CurrentIndex]; e <= SubjectEnd[CurrentIndex]; ++e)
-        page.text += SubjectName[CurrentIndex] + QLatin1Char(' ') + QString::number(InterpNumber[e]) + CrLf
-            + InterpText[e] + CrLf + CrLf;
+    page.subject = Tables.SubjectName[CurrentIndex];
+    for (int e = Tables.SubjectStart[CurrentIndex]; e <= Tables.SubjectEnd[CurrentIndex]; ++e)
+        page.text += Tables.SubjectName[CurrentIndex] + QLatin1Char(' ') + QString::number(Tables.InterpNumber[e]) + CrLf
+            + Tables.InterpText[e] + CrLf + CrLf;
     return page;
 }
 
-int LowestChosenSubject()
+int NumerologyRun::LowestChosenSubject() const
 {
     for (int s = 0; s <= LastSubject; ++s)
         if (SubjectChosen[s])
@@ -52,7 +47,7 @@ int LowestChosenSubject()
     return -1;
 }
 
-bool NextLearnPage()
+bool NumerologyRun::NextLearnPage()
 {
     if (BySignificance) {
         if (CurrentIndex + 1 > LastSubject) {
@@ -71,7 +66,7 @@ bool NextLearnPage()
     return false;
 }
 
-bool PreviousLearnPage()
+bool NumerologyRun::PreviousLearnPage()
 {
     if (BySignificance) {
         if (CurrentIndex - 1 < 0) {

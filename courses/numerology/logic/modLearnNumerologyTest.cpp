@@ -1,29 +1,14 @@
 // The numerology tests: question sets, rows, answers, score and report.
-#include "courses/numerology/modLearnNumerologyTest.h"
+#include "courses/numerology/logic/modLearnNumerologyTest.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "courses/numerology/modLearnNumerology.h"
-#include "courses/numerology/modLearnNumerologyRun.h"
 #include "platform/random.h"
-#include "shell/web_pages.h"
 
 namespace modLearnNumerologyTest {
 
 using namespace modLearnNumerology;
-using modLearnNumerologyRun::BySignificance;
-using modLearnNumerologyRun::CurrentIndex;
-using modLearnNumerologyRun::SubjectChosen;
-
-bool TestBuilt = false;
-std::array<std::int16_t, SignificanceQuestionCount + 1> QuestionSubjects{};
-std::array<QString, SignificanceQuestionCount + 1> SignificanceAnswers;
-QList<std::int16_t> TestItems;
-QStringList InterpretationAnswers;
-std::array<int, RowCount> RowDraws{};
-int CorrectRow = 0;
-std::array<QString, RowCount> RowTexts;
 
 namespace {
 
@@ -48,52 +33,6 @@ std::vector<int> drawDistinct(int count, Draw draw)
     return drawn;
 }
 
-void drawRows(int factor)
-{
-    const std::vector<int> rows = drawDistinct(RowCount, [factor] { return DrawIndex(factor); });
-    std::copy(rows.begin(), rows.end(), RowDraws.begin());
-}
-
-QString questionNo(int of) { return QStringLiteral("Question %1 of %2").arg(CurrentIndex + 1).arg(of); }
-
-// The entry asked by question q, or entry 0 outside the set.
-int itemOf(int q) { return q >= 0 && q < TestItems.size() ? TestItems[q] : 0; }
-
-int subjectOfQuestion(int q) { return q >= 0 && q < SignificanceQuestionCount ? QuestionSubjects[q] : 0; }
-
-void clearQuestionSet()
-{
-    TestBuilt = false;
-    QuestionSubjects.fill(0);
-    SignificanceAnswers.fill(QString());
-    TestItems.clear();
-    InterpretationAnswers.clear();
-}
-
-void buildSignificanceSet()
-{
-    TestBuilt = true;
-    const std::vector<int> subjects
-        = drawDistinct(SignificanceQuestionCount, [] { return DrawIndex(SubjectCount); });
-    for (int q = 0; q < SignificanceQuestionCount; ++q)
-        QuestionSubjects[q] = static_cast<std::int16_t>(subjects[std::size_t(q)]);
-}
-
-void buildInterpretationSet()
-{
-    TestBuilt = true;
-    TestItems = QList<std::int16_t>(1, 0);
-    int position = 0;
-    for (int s = 0; s < SubjectCount; ++s) {
-        if (!SubjectChosen[s])
-            continue;
-        TestItems.resize(TestItems.size() + ValuesPerSubject, 0);
-        for (int entry : drawDistinct(ValuesPerSubject, [s] { return DrawEntryOf(s); }))
-            TestItems[position++] = static_cast<std::int16_t>(entry);
-    }
-    InterpretationAnswers = QStringList(TestItems.size());
-}
-
 } // namespace
 
 int DrawIndex(int n)
@@ -102,90 +41,147 @@ int DrawIndex(int n)
     return platform::RndInt(n);
 }
 
-int DrawEntryOf(int subject)
+int DrawEntryOf(const NumerologyTables& tables, int subject)
 {
     platform::Randomize();
     const float r = static_cast<float>(platform::Rnd());
-    const float span = static_cast<float>(SubjectEnd[subject] - SubjectStart[subject]);
-    const float value = span * r + static_cast<float>(SubjectStart[subject]);
+    const float span = static_cast<float>(tables.SubjectEnd[subject] - tables.SubjectStart[subject]);
+    const float value = span * r + static_cast<float>(tables.SubjectStart[subject]);
     return platform::RoundHalfEven(value);
 }
 
-int InterpretationQuestionCount() { return TestItems.isEmpty() ? 0 : int(TestItems.size()) - 1; }
+void NumerologyTest::drawRows(int factor)
+{
+    const std::vector<int> rows = drawDistinct(RowCount, [factor] { return DrawIndex(factor); });
+    std::copy(rows.begin(), rows.end(), RowDraws.begin());
+}
 
-int QuestionCount() { return BySignificance ? SignificanceQuestionCount : InterpretationQuestionCount(); }
+QString NumerologyTest::questionNo(int of) const
+{
+    return QStringLiteral("Question %1 of %2").arg(Run.CurrentIndex + 1).arg(of);
+}
 
-void StartTest() { clearQuestionSet(); }
+// The entry asked by question q, or entry 0 outside the set.
+int NumerologyTest::itemOf(int q) const { return q >= 0 && q < TestItems.size() ? TestItems[q] : 0; }
 
-Question ShowSignificanceQuestion()
+int NumerologyTest::subjectOfQuestion(int q) const
+{
+    return q >= 0 && q < SignificanceQuestionCount ? QuestionSubjects[q] : 0;
+}
+
+void NumerologyTest::clearQuestionSet()
+{
+    TestBuilt = false;
+    QuestionSubjects.fill(0);
+    SignificanceAnswers.fill(QString());
+    TestItems.clear();
+    InterpretationAnswers.clear();
+}
+
+void NumerologyTest::buildSignificanceSet()
+{
+    TestBuilt = true;
+    const std::vector<int> subjects
+        = drawDistinct(SignificanceQuestionCount, [] { return DrawIndex(SubjectCount); });
+    for (int q = 0; q < SignificanceQuestionCount; ++q)
+        QuestionSubjects[q] = static_cast<std::int16_t>(subjects[std::size_t(q)]);
+}
+
+void NumerologyTest::buildInterpretationSet()
+{
+    TestBuilt = true;
+    TestItems = QList<std::int16_t>(1, 0);
+    int position = 0;
+    for (int s = 0; s < SubjectCount; ++s) {
+        if (!Run.SubjectChosen[s])
+            continue;
+        TestItems.resize(TestItems.size() + ValuesPerSubject, 0);
+        for (int entry : drawDistinct(ValuesPerSubject, [this, s] { return DrawEntryOf(Run.Tables, s); }))
+            TestItems[position++] = static_cast<std::int16_t>(entry);
+    }
+    InterpretationAnswers = QStringList(TestItems.size());
+}
+
+int NumerologyTest::InterpretationQuestionCount() const { return TestItems.isEmpty() ? 0 : int(TestItems.size()) - 1; }
+
+int NumerologyTest::QuestionCount() const
+{
+    return Run.BySignificance ? SignificanceQuestionCount : InterpretationQuestionCount();
+}
+
+void NumerologyTest::StartTest() { clearQuestionSet(); }
+
+Question NumerologyTest::ShowSignificanceQuestion()
 {
     if (!TestBuilt)
         buildSignificanceSet();
     drawRows(SubjectCount);
-    FillNumerologyTables();
+    Run.Tables.FillNumerologyTables();
     CorrectRow = DrawIndex(CorrectRowFactor);
-    const int asked = subjectOfQuestion(CurrentIndex);
+    const int asked = subjectOfQuestion(Run.CurrentIndex);
     Question question;
     for (int j = 0; j < RowCount; ++j)
-        RowTexts[j] = Significance[j == CorrectRow ? asked : RowDraws[j]];
+        RowTexts[j] = Run.Tables.Significance[j == CorrectRow ? asked : RowDraws[j]];
     question.options = RowTexts;
-    question.subjectName = SubjectName[asked];
+    question.subjectName = Run.Tables.SubjectName[asked];
     question.questionNo = questionNo(SignificanceQuestionCount);
     return question;
 }
 
-Question ShowInterpretationQuestion()
+Question NumerologyTest::ShowInterpretationQuestion()
 {
-    FillNumerologyTables();
+    Run.Tables.FillNumerologyTables();
     if (!TestBuilt)
         buildInterpretationSet();
     drawRows(RowEntryFactor);
     CorrectRow = DrawIndex(CorrectRowFactor);
-    const int item = itemOf(CurrentIndex);
+    const int item = itemOf(Run.CurrentIndex);
     Question question;
     for (int j = 0; j < RowCount; ++j)
-        RowTexts[j] = InterpText[j == CorrectRow ? item : RowDraws[j]];
+        RowTexts[j] = Run.Tables.InterpText[j == CorrectRow ? item : RowDraws[j]];
     question.options = RowTexts;
     question.subjectName = EntryHeading(item);
     question.questionNo = questionNo(InterpretationQuestionCount());
     return question;
 }
 
-AnswerStep AnswerQuestion(int selectedRow)
+AnswerStep NumerologyTest::AnswerQuestion(int selectedRow)
 {
     if (selectedRow < 0 || selectedRow >= RowCount)
         return AnswerStep::NoSelection;
     // The boxes are read-only, so the row's text is what its box holds.
     const QString& chosen = RowTexts[selectedRow];
-    if (BySignificance) {
-        if (CurrentIndex >= 0 && CurrentIndex < SignificanceQuestionCount)
-            SignificanceAnswers[CurrentIndex] = chosen;
-    } else if (CurrentIndex >= 0 && CurrentIndex < InterpretationAnswers.size()) {
-        InterpretationAnswers[CurrentIndex] = chosen;
+    std::int16_t& current = Run.CurrentIndex;
+    if (Run.BySignificance) {
+        if (current >= 0 && current < SignificanceQuestionCount)
+            SignificanceAnswers[current] = chosen;
+    } else if (current >= 0 && current < InterpretationAnswers.size()) {
+        InterpretationAnswers[current] = chosen;
     }
-    ++CurrentIndex;
-    return CurrentIndex <= QuestionCount() - 1 ? AnswerStep::NextQuestion : AnswerStep::Finished;
+    ++current;
+    return current <= QuestionCount() - 1 ? AnswerStep::NextQuestion : AnswerStep::Finished;
 }
 
-static Report buildReport()
+Report NumerologyTest::buildReport() const
 {
+    const NumerologyTables& tables = Run.Tables;
     Report report;
     report.questions = QuestionCount();
-    report.caption = BySignificance ? QStringLiteral("Test Result: Significance")
-                                    : QStringLiteral("Test Result: Interpretation");
+    report.caption = Run.BySignificance ? QStringLiteral("Test Result: Significance")
+                                        : QStringLiteral("Test Result: Interpretation");
     for (int q = 0; q < report.questions; ++q) {
         QString heading;
         QString correct;
         QString given;
-        if (BySignificance) {
+        if (Run.BySignificance) {
             const int s = subjectOfQuestion(q);
-            heading = SubjectName[s];
-            correct = Significance[s];
+            heading = tables.SubjectName[s];
+            correct = tables.Significance[s];
             given = SignificanceAnswers[q];
         } else {
             const int item = itemOf(q);
             heading = EntryHeading(item);
-            correct = InterpText[item];
+            correct = tables.InterpText[item];
             given = InterpretationAnswers.value(q);
         }
         report.parts << ReportPart{heading + CrLf, true}
@@ -201,24 +197,24 @@ static Report buildReport()
     return report;
 }
 
-Report ShowNumerologyResult()
+Report NumerologyTest::ShowNumerologyResult()
 {
     Report report = buildReport();
     EndTest();
     return report;
 }
 
-void EndTest()
+void NumerologyTest::EndTest()
 {
     clearQuestionSet();
-    SubjectChosen.fill(false);
+    Run.SubjectChosen.fill(false);
 }
 
-QString ReportLine() { return QStringLiteral("Report Generated By ") + QString::fromLatin1(modHelp::MainSite); }
+QString ReportLine(const QString& makerSite) { return QStringLiteral("Report Generated By ") + makerSite; }
 
-QString PrintoutText(const QString& reportText)
+QString PrintoutText(const QString& reportText, const QString& makerSite)
 {
-    return ReportLine() + CrLf + CrLf + reportText + CrLf + CrLf + ReportLine();
+    return ReportLine(makerSite) + CrLf + CrLf + reportText + CrLf + CrLf + ReportLine(makerSite);
 }
 
 } // namespace modLearnNumerologyTest

@@ -1,62 +1,50 @@
 // Astrology test runs: question order, answer slots, answers, score and report.
-#include "courses/astrology/modLearnAstrologyTest.h"
+#include "courses/astrology/logic/modLearnAstrologyTest.h"
 
 #include <algorithm>
 
-#include "courses/astrology/modLearnAstrology.h"
 #include "platform/random.h"
 
 namespace modLearnAstrologyTest {
 
 using namespace modLearnAstrologyRun;
 
-QList<int> QuestionItems;
-QStringList RightAnswers;
-QStringList GivenAnswers;
-std::array<int, SlotCount + 1> ChoiceItems{};
-std::array<QString, SlotCount> ChoiceCaptions;
-
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
-
-int itemCount()
-{
-    return SubjectIndex == SubjectPlanets ? modLearnAstrology::PlanetCount : modLearnAstrology::SignCount;
-}
 
 bool heldIn(int value, const auto& drawn, int last)
 {
     return std::find(drawn.begin(), drawn.begin() + last + 1, value) != drawn.begin() + last + 1;
 }
 
-int itemOfQuestion(int q) { return q >= 0 && q < QuestionItems.size() ? QuestionItems[q] : -1; }
-
 } // namespace
-
-int QuestionCount() { return QuestionItems.isEmpty() ? 0 : int(QuestionItems.size()) - 1; }
 
 int NearestDraw(int n) { return platform::RoundHalfEven(platform::Rnd() * n); }
 
-void BuildTest()
+int AstrologyTest::itemOfQuestion(int q) const { return q >= 0 && q < QuestionItems.size() ? QuestionItems[q] : -1; }
+
+int AstrologyTest::QuestionCount() const { return QuestionItems.isEmpty() ? 0 : int(QuestionItems.size()) - 1; }
+
+void AstrologyTest::BuildTest()
 {
-    const int n = itemCount();
+    const int n = Run.SubjectIndex == SubjectPlanets ? modLearnAstrology::PlanetCount : modLearnAstrology::SignCount;
     QuestionItems = QList<int>(n + 1, 0);
     RightAnswers = QStringList(n + 1);
     GivenAnswers = QStringList(n + 1);
-    LoadRun();
+    Run.LoadRun();
     std::fill(QuestionItems.begin(), QuestionItems.end() - 1, -1);
     for (int q = 0; q < n;) {
         const int r = NearestDraw(n - 1);
         if (heldIn(r, QuestionItems, q))
             continue;
         QuestionItems[q] = r;
-        RightAnswers[q] = Slot(AttributeColumn, r);
+        RightAnswers[q] = Slot(Run.AttributeColumn, r);
         ++q;
     }
 }
 
-void DrawChoices(int question)
+void AstrologyTest::DrawChoices(int question)
 {
     const int n = QuestionCount();
     std::fill(ChoiceItems.begin(), ChoiceItems.begin() + SlotCount, -1);
@@ -69,37 +57,38 @@ void DrawChoices(int question)
     }
     ChoiceItems[std::size_t(NearestDraw(SlotCount - 1))] = itemOfQuestion(question);
     for (int s = 0; s < SlotCount; ++s)
-        ChoiceCaptions[std::size_t(s)] = Slot(AttributeColumn, ChoiceItems[std::size_t(s)]);
+        ChoiceCaptions[std::size_t(s)] = Slot(Run.AttributeColumn, ChoiceItems[std::size_t(s)]);
 }
 
-TestQuestion ShowTestQuestion()
+TestQuestion AstrologyTest::ShowTestQuestion()
 {
-    if (CurrentIndex == 0)
+    if (Run.CurrentIndex == 0)
         BuildTest();
-    DrawChoices(CurrentIndex);
-    const int item = itemOfQuestion(CurrentIndex);
+    DrawChoices(Run.CurrentIndex);
+    const int item = itemOfQuestion(Run.CurrentIndex);
     TestQuestion question;
-    question.subjectCaption = SubjectCaption;
-    question.attributeCaption = AttributeCaption;
-    question.name = ShownName(item);
+    question.subjectCaption = Run.SubjectCaption;
+    question.attributeCaption = Run.AttributeCaption;
+    question.name = Run.ShownName(item);
     question.options = ChoiceCaptions;
-    question.pictures = PictureListFor(QuestionCount());
+    question.pictures = Run.PictureListFor(QuestionCount());
     question.pictureItem = item;
     return question;
 }
 
-bool AnswerQuestion(int selectedSlot)
+bool AstrologyTest::AnswerQuestion(int selectedSlot)
 {
-    if (selectedSlot >= 0 && selectedSlot < SlotCount && CurrentIndex >= 0 && CurrentIndex < GivenAnswers.size())
-        GivenAnswers[CurrentIndex] = ChoiceCaptions[std::size_t(selectedSlot)];
-    ++CurrentIndex;
-    if (CurrentIndex < QuestionCount())
+    int& current = Run.CurrentIndex;
+    if (selectedSlot >= 0 && selectedSlot < SlotCount && current >= 0 && current < GivenAnswers.size())
+        GivenAnswers[current] = ChoiceCaptions[std::size_t(selectedSlot)];
+    ++current;
+    if (current < QuestionCount())
         return true;
-    CurrentIndex = QuestionCount() - 1;
+    current = QuestionCount() - 1;
     return false;
 }
 
-int Score()
+int AstrologyTest::Score() const
 {
     int score = 0;
     for (int q = 0; q < QuestionCount(); ++q)
@@ -108,13 +97,13 @@ int Score()
     return score;
 }
 
-QList<ReportPart> ReportParts()
+QList<ReportPart> AstrologyTest::ReportParts() const
 {
     QList<ReportPart> parts;
     parts << ReportPart{QStringLiteral("Velmora Learn Astrology Result") + CrLf + CrLf, true}
-          << ReportPart{SubjectCaption + QStringLiteral(" - ") + AttributeCaption + CrLf + CrLf, true};
+          << ReportPart{Run.SubjectCaption + QStringLiteral(" - ") + Run.AttributeCaption + CrLf + CrLf, true};
     for (int q = 0; q < QuestionCount(); ++q) {
-        parts << ReportPart{QStringLiteral("Question: ") + Slot(NameColumn, QuestionItems[q]) + CrLf, true}
+        parts << ReportPart{QStringLiteral("Question: ") + Slot(Run.NameColumn, QuestionItems[q]) + CrLf, true}
               << ReportPart{QStringLiteral("Correct Answer: "), true} << ReportPart{RightAnswers[q] + CrLf, false}
               << ReportPart{QStringLiteral("Your Answer: "), true} << ReportPart{GivenAnswers[q] + CrLf + CrLf, false};
     }
@@ -122,18 +111,12 @@ QList<ReportPart> ReportParts()
     return parts;
 }
 
-QString ReportText()
-{
-    QString text;
-    for (const ReportPart& part : ReportParts())
-        text += part.text;
-    return text;
-}
+QString AstrologyTest::ReportText() const { return ReportPlainText(ReportParts()); }
 
-void EndRun()
+void AstrologyTest::EndRun()
 {
-    CurrentIndex = 0;
-    ReleaseColumns();
+    Run.CurrentIndex = 0;
+    Run.ReleaseColumns();
     QuestionItems.clear();
     RightAnswers.clear();
     GivenAnswers.clear();

@@ -1,24 +1,9 @@
 // The astrology columns of signs, planets and houses and the procedures that fill them.
-#include "modLearnAstrology.h"
+#include "courses/astrology/logic/modLearnAstrology.h"
 
-#include "astrology_texts.h"
+#include "courses/astrology/logic/astrology_texts.h"
 
 namespace modLearnAstrology {
-
-namespace Signs {
-SignColumn SignName, Dates, SignNumber, OppositeSign, Keywords, PositiveTraits, NegativeTraits, Element,
-    RulingPlanet, LuckyNumber, LuckyColor, LuckyDay, Birthstone, Quality, Anatomy, FlowerEssence;
-} // namespace Signs
-
-namespace Planets {
-PlanetColumn PlanetName, RulerForSign, Keywords, PositiveTraits, NegativeTraits, Anatomy, CycleTime,
-    RulerForHouse;
-} // namespace Planets
-
-namespace Houses {
-HouseColumn SignTitle, HouseNumber, HouseName, HousePlanetRuler, HouseSignRuler, Attributes, Keywords,
-    Mantra, HouseType;
-} // namespace Houses
 
 namespace {
 
@@ -135,31 +120,31 @@ constexpr std::array<HouseRow, HouseCount> HouseRows{{
 constexpr std::array<const char*, 3> HouseTypes{"Angular House (Action)", "Succedent House (Fixed)",
                                                 "Cadent House (Adaptable)"};
 
-constexpr std::array<const SignColumn*, Signs::ColumnCount> SignColumns{
-    &Signs::SignName, &Signs::Dates, &Signs::SignNumber, &Signs::OppositeSign, &Signs::Keywords,
-    &Signs::PositiveTraits, &Signs::NegativeTraits, &Signs::Element, &Signs::RulingPlanet, &Signs::LuckyNumber,
-    &Signs::LuckyColor, &Signs::LuckyDay, &Signs::Birthstone, &Signs::Quality, &Signs::Anatomy,
-    &Signs::FlowerEssence};
+constexpr std::array<SignColumn SignSet::*, SignSet::ColumnCount> SignColumns{
+    &SignSet::SignName, &SignSet::Dates, &SignSet::SignNumber, &SignSet::OppositeSign, &SignSet::Keywords,
+    &SignSet::PositiveTraits, &SignSet::NegativeTraits, &SignSet::Element, &SignSet::RulingPlanet,
+    &SignSet::LuckyNumber, &SignSet::LuckyColor, &SignSet::LuckyDay, &SignSet::Birthstone, &SignSet::Quality,
+    &SignSet::Anatomy, &SignSet::FlowerEssence};
 
-constexpr std::array<const PlanetColumn*, Planets::ColumnCount> PlanetColumns{
-    &Planets::PlanetName, &Planets::RulerForSign, &Planets::Keywords, &Planets::PositiveTraits,
-    &Planets::NegativeTraits, &Planets::Anatomy, &Planets::CycleTime, &Planets::RulerForHouse};
+constexpr std::array<PlanetColumn PlanetSet::*, PlanetSet::ColumnCount> PlanetColumns{
+    &PlanetSet::PlanetName, &PlanetSet::RulerForSign, &PlanetSet::Keywords, &PlanetSet::PositiveTraits,
+    &PlanetSet::NegativeTraits, &PlanetSet::Anatomy, &PlanetSet::CycleTime, &PlanetSet::RulerForHouse};
 
-constexpr std::array<const HouseColumn*, Houses::ColumnCount> HouseColumns{
-    &Houses::SignTitle, &Houses::HouseNumber, &Houses::HouseName, &Houses::HousePlanetRuler,
-    &Houses::HouseSignRuler, &Houses::Attributes, &Houses::Keywords, &Houses::Mantra, &Houses::HouseType};
+constexpr std::array<HouseColumn HouseSet::*, HouseSet::ColumnCount> HouseColumns{
+    &HouseSet::SignTitle, &HouseSet::HouseNumber, &HouseSet::HouseName, &HouseSet::HousePlanetRuler,
+    &HouseSet::HouseSignRuler, &HouseSet::Attributes, &HouseSet::Keywords, &HouseSet::Mantra, &HouseSet::HouseType};
 
-constexpr std::array<const char*, Signs::ColumnCount> SignCaptions{
+constexpr std::array<const char*, SignSet::ColumnCount> SignCaptions{
     "Glyphs (Image)", "Dates", "Sign Numbers", "Opposite Signs", "Keywords", "Positive Traits",
     "Negative Traits", "Element", "Ruling Planet", "Lucky Number", "Lucky Color", "Lucky Day", "Birthstone",
     "Quality", "Anatomy", "Flower Essence"};
 
-constexpr std::array<const char*, Planets::ColumnCount> PlanetCaptions{
+constexpr std::array<const char*, PlanetSet::ColumnCount> PlanetCaptions{
     "Glyphs (Image)", "Ruler for Sign", "Keywords", "Positive Traits", "Negative Traits", "Anatomy",
     "Time to complete one Cycle", "Ruler for House"};
 
 // The house list has no entries for the first two house columns.
-constexpr std::array<const char*, Houses::ColumnCount - 2> HouseCaptions{
+constexpr std::array<const char*, HouseSet::ColumnCount - 2> HouseCaptions{
     "House Name", "House Planet Ruler", "House Sign Ruler", "Attributes", "Keywords", "Mantra", "House Type"};
 
 QString text(const char* utf8)
@@ -181,9 +166,10 @@ QString pictureKey(int item, const char* name)
 
 } // namespace
 
-void FillSignTables()
+void AstrologyTables::FillSignTables()
 {
-    using namespace Signs;
+    auto& [SignName, Dates, SignNumber, OppositeSign, Keywords, PositiveTraits, NegativeTraits, Element,
+           RulingPlanet, LuckyNumber, LuckyColor, LuckyDay, Birthstone, Quality, Anatomy, FlowerEssence] = Signs;
     for (int s = 0; s < SignCount; ++s) {
         const SignRow& row = SignRows[s];
         SignName[s] = text(row.name);
@@ -206,9 +192,10 @@ void FillSignTables()
     PositiveTraits[Leo] += text(texts::LeoPositiveTraitsEnd);
 }
 
-void FillPlanetTables()
+void AstrologyTables::FillPlanetTables()
 {
-    using namespace Planets;
+    auto& [PlanetName, RulerForSign, Keywords, PositiveTraits, NegativeTraits, Anatomy, CycleTime,
+           RulerForHouse] = Planets;
     for (int p = 0; p < PlanetCount; ++p) {
         const PlanetRow& row = PlanetRows[p];
         PlanetName[p] = text(row.name);
@@ -224,9 +211,10 @@ void FillPlanetTables()
     }
 }
 
-void FillHouseTables()
+void AstrologyTables::FillHouseTables()
 {
-    using namespace Houses;
+    auto& [SignTitle, HouseNumber, HouseName, HousePlanetRuler, HouseSignRuler, Attributes, Keywords, Mantra,
+           HouseType] = Houses;
     for (int h = 0; h < HouseCount; ++h) {
         const HouseRow& row = HouseRows[h];
         SignTitle[h] = text(SignRows[h].name);
@@ -241,25 +229,25 @@ void FillHouseTables()
     }
 }
 
-std::span<const QString> SignColumnAt(int column)
+std::span<const QString> AstrologyTables::SignColumnAt(int column) const
 {
-    if (column < 0 || column >= Signs::ColumnCount)
+    if (column < 0 || column >= SignSet::ColumnCount)
         return {};
-    return *SignColumns[column];
+    return Signs.*SignColumns[std::size_t(column)];
 }
 
-std::span<const QString> PlanetColumnAt(int column)
+std::span<const QString> AstrologyTables::PlanetColumnAt(int column) const
 {
-    if (column < 0 || column >= Planets::ColumnCount)
+    if (column < 0 || column >= PlanetSet::ColumnCount)
         return {};
-    return *PlanetColumns[column];
+    return Planets.*PlanetColumns[std::size_t(column)];
 }
 
-std::span<const QString> HouseColumnAt(int column)
+std::span<const QString> AstrologyTables::HouseColumnAt(int column) const
 {
-    if (column < 0 || column >= Houses::ColumnCount)
+    if (column < 0 || column >= HouseSet::ColumnCount)
         return {};
-    return *HouseColumns[column];
+    return Houses.*HouseColumns[std::size_t(column)];
 }
 
 std::span<const char* const> SignAttributeCaptions()

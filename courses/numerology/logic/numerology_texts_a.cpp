@@ -1,7 +1,7 @@
 // Built-in prose of the numerology course: what each subject signifies, how each is
 // calculated, and the interpretations of entries 0..43 (Life Path, Destiny / Expression,
 // Soul's Urge / Heart's Desire and Inner Dreams / Personality).
-#include "courses/numerology/numerology_texts.h"
+#include "courses/numerology/logic/numerology_texts.h"
 
 namespace modLearnNumerology::texts {
 
@@ -47,7 +47,7 @@ const char* const SignificanceTexts[15] = {
     "Your life falls into three Life Path Periods, each ruled by a number taken from your birth "
     "date. The first, from the month, governs your youth and formative years; the second, from "
     "the day, your productive middle years; the third, from the year, your later years. Each "
-    "period colours the circumstances and lessons of that stage of life.",
+    "period colors the circumstances and lessons of that stage of life.",
     // 12 Personal Day Number
     "What you think, imagine and do during the day sets the platform and example for the days to "
     "come.",
@@ -142,7 +142,7 @@ const char* const CalculationTexts[15] = {
     "nine years,\r\n"
     "here running from age 38 to age 46.\r\n"
     "Fourth Pinnacle = month + year = 5 + 7 = 12 = 3. It begins at age 47 and stays with you for "
-    "the rest of your life, colouring your later years and what you finally make of them.",
+    "the rest of your life, coloring your later years and what you finally make of them.",
     // 10 Challenge Number
     "Example: Helen Ward, born 16/08/1974. Reduced to single digits, the day is 1 + 6 = 7, the "
     "month 8 and the year 1 + 9 + 7 + 4 = 21 = 3.\r\n"
@@ -202,7 +202,7 @@ const char* const InterpTextsA[44] = {
     "the partner and diplomat who notices what others miss and smooths over conflict. Over the "
     "years you learn that patience and tact are real strengths. Guard against oversensitivity "
     "and against giving up your own needs simply to keep the peace.", // 2
-    "Self-expression is the thread running through your life. Words, art, humour and social "
+    "Self-expression is the thread running through your life. Words, art, humor and social "
     "warmth come easily to you, and people are drawn to your optimism. Your life asks you to "
     "develop your creative gifts with discipline rather than scattering them. Moodiness and "
     "superficiality are the traps to watch for when things grow dull.", // 3
@@ -223,7 +223,7 @@ const char* const InterpTextsA[44] = {
     "practice. Solitude refreshes you. Your challenge is to trust others and share your wisdom, "
     "rather than withdrawing into suspicion or aloofness.", // 7
     "Power, achievement and material mastery are central to your life. You have a talent for "
-    "business, organisation and authority, and your ambitions tend to be large. The balanced use "
+    "business, organization and authority, and your ambitions tend to be large. The balanced use "
     "of money and power is your lesson: success comes when you combine drive with integrity, "
     "and setbacks come when control becomes an end in itself.", // 8
     "Compassion, tolerance and a broad view of the world guide your humanitarian path, and life "
@@ -271,7 +271,7 @@ const char* const InterpTextsA[44] = {
     "philosophy and spiritual study are natural fields for you, and you can become a true "
     "expert. Your destiny is to seek knowledge and understanding and, in time, to share it. You "
     "need time alone to think, but guard against becoming cold, secretive or isolated.", // 7
-    "You have the ability to manage, organise and lead on a large scale. Business, finance, law "
+    "You have the ability to manage, organize and lead on a large scale. Business, finance, law "
     "and positions of authority suit you, and you understand how money and power work. Your "
     "destiny is to achieve material success and recognition and to use them well. The more you "
     "act with fairness and vision, the more lasting your accomplishments will be.", // 8
@@ -292,12 +292,12 @@ const char* const InterpTextsA[44] = {
 
     // Soul's Urge/ Heart's Desire Number (entries 22..32)
     "Deep down, you want to be independent and to come first. You long to follow your own ideas, "
-    "make your own decisions and be recognised for what you alone can do, and taking orders "
+    "make your own decisions and be recognized for what you alone can do, and taking orders "
     "frustrates you. Your heart's desire is to lead and to create something original; respecting "
     "the wishes of others keeps this drive from turning into selfishness.", // 1
     "What your heart craves most is love, companionship and harmony. You want to belong, to share "
     "your life closely with others and to feel appreciated for your gentle support. Discord hurts "
-    "you more than people realise. You are happiest in a peaceful home or a close partnership, "
+    "you more than people realize. You are happiest in a peaceful home or a close partnership, "
     "working quietly behind the scenes where your sensitivity is valued.", // 2
     "Inwardly, you long to express yourself and to enjoy life. You want to be seen, heard and "
     "admired, and you delight in beauty, conversation, friendship and fun. Creative outlets of "
@@ -333,7 +333,7 @@ const char* const InterpTextsA[44] = {
     "intensity can breed nervous tension, so find calm practices that let your insight flow.", // 11
     "Your heart's desire is to build something great and lasting that serves many. With the "
     "master number 22 you want to join lofty ideals to practical achievement, and small "
-    "ambitions never satisfy you for long. You yearn to leave the world better organised than "
+    "ambitions never satisfy you for long. You yearn to leave the world better organized than "
     "you found it. Patience with slow progress lets this powerful urge become reality.", // 22
 
     // Inner Dreams / Personality Number (entries 33..43)
@@ -346,13 +346,13 @@ const char* const InterpTextsA[44] = {
     "to be neat and modest rather than showy. You may seem shy at first; be careful that your "
     "wish to please does not lead others to overlook you.", // 2
     "Charm and sparkle are what people notice first in you. You come across as witty, lively and "
-    "sociable, often the centre of a gathering, and you usually dress with flair. Your "
+    "sociable, often the center of a gathering, and you usually dress with flair. Your "
     "enthusiasm lifts those around you. At times others may think you superficial or scattered, "
     "so let them see the depth behind your bright exterior as well.", // 3
     "You present yourself as dependable, practical and serious. People see you as someone who "
     "can be trusted to do a job properly, and your appearance is usually tidy and sensible. Your "
     "steady manner reassures others in a crisis. Yet you can seem stiff or overly cautious, so "
-    "show the humour and warmth you really have.", // 4
+    "show the humor and warmth you really have.", // 4
     "Lively, adventurous and exciting to be around: that is how you come across. People see a "
     "quick mind, a ready tongue and a love of fun, and your energy is magnetic. You tend to look "
     "youthful and fashionable. Some may find you unpredictable or hard to pin down, so showing "
@@ -363,7 +363,7 @@ const char* const InterpTextsA[44] = {
     "self-righteous or to take on burdens that are not yours to carry.", // 6
     "You appear reserved, thoughtful and a little mysterious. People sense a keen intelligence "
     "and a deep inner life, but you do not reveal yourself easily, and some may find you "
-    "distant. Your dignified manner earns respect. Letting others glimpse your humour and your "
+    "distant. Your dignified manner earns respect. Letting others glimpse your humor and your "
     "real interests makes you far more approachable.", // 7
     "An air of authority, competence and success surrounds you. People see you as powerful and "
     "capable, someone used to being in control, and you often dress the part. Your presence can "

@@ -1,19 +1,9 @@
 // The astrology run state and the steps of a learn run.
-#include "courses/astrology/modLearnAstrologyRun.h"
+#include "courses/astrology/logic/modLearnAstrologyRun.h"
 
 #include <span>
 
-#include "courses/astrology/modLearnAstrology.h"
-
 namespace modLearnAstrologyRun {
-
-int SubjectIndex = SubjectSigns;
-int AttributeIndex = 0;
-QString SubjectCaption;
-QString AttributeCaption;
-int CurrentIndex = 0;
-QStringList AttributeColumn;
-QStringList NameColumn;
 
 namespace {
 
@@ -54,7 +44,7 @@ QString TrimBlanks(const QString& text)
     return text.mid(first, last - first);
 }
 
-void StartRun(int subjectIndex, int attributeIndex, const QString& subjectText, const QString& attributeText)
+void AstrologyRun::StartRun(int subjectIndex, int attributeIndex, const QString& subjectText, const QString& attributeText)
 {
     SubjectIndex = subjectIndex;
     AttributeIndex = attributeIndex;
@@ -63,23 +53,23 @@ void StartRun(int subjectIndex, int attributeIndex, const QString& subjectText, 
     CurrentIndex = 0;
 }
 
-void LoadRun()
+void AstrologyRun::LoadRun()
 {
     switch (SubjectIndex) {
     case SubjectSigns:
-        FillSignTables();
-        NameColumn = copyOf(Signs::SignName);
-        AttributeColumn = copyOf(SignColumnAt(AttributeIndex));
+        Tables.FillSignTables();
+        NameColumn = copyOf(Tables.Signs.SignName);
+        AttributeColumn = copyOf(Tables.SignColumnAt(AttributeIndex));
         break;
     case SubjectPlanets:
-        FillPlanetTables();
-        NameColumn = copyOf(Planets::PlanetName);
-        AttributeColumn = copyOf(PlanetColumnAt(AttributeIndex));
+        Tables.FillPlanetTables();
+        NameColumn = copyOf(Tables.Planets.PlanetName);
+        AttributeColumn = copyOf(Tables.PlanetColumnAt(AttributeIndex));
         break;
     default:
-        FillHouseTables();
-        NameColumn = copyOf(Houses::SignTitle);
-        AttributeColumn = copyOf(HouseColumnAt(AttributeIndex + FirstListedHouseColumn));
+        Tables.FillHouseTables();
+        NameColumn = copyOf(Tables.Houses.SignTitle);
+        AttributeColumn = copyOf(Tables.HouseColumnAt(AttributeIndex + FirstListedHouseColumn));
         break;
     }
 }
@@ -88,21 +78,21 @@ int UpperBound(const QStringList& column) { return column.isEmpty() ? 0 : int(co
 
 QString Slot(const QStringList& column, int i) { return i >= 0 && i < column.size() ? column[i] : QString(); }
 
-QString ShownName(int item)
+QString AstrologyRun::ShownName(int item) const
 {
     if (SubjectIndex == SubjectSigns || SubjectIndex == SubjectPlanets)
         return Slot(NameColumn, item);
-    return item >= 0 && item < int(Houses::HouseNumber.size()) ? Houses::HouseNumber[std::size_t(item)] : QString();
+    return item >= 0 && item < int(Tables.Houses.HouseNumber.size()) ? Tables.Houses.HouseNumber[std::size_t(item)] : QString();
 }
 
-PictureList PictureListFor(int upperBound)
+PictureList AstrologyRun::PictureListFor(int upperBound) const
 {
     if (SubjectIndex != SubjectSigns && SubjectIndex != SubjectPlanets)
         return PictureList::None;
     return upperBound == PlanetCount ? PictureList::Planets : PictureList::Signs;
 }
 
-LearnRecord ShowLearnRecord()
+LearnRecord AstrologyRun::ShowLearnRecord()
 {
     if (CurrentIndex == 0)
         LoadRun();
@@ -116,7 +106,7 @@ LearnRecord ShowLearnRecord()
     return record;
 }
 
-bool NextRecord()
+bool AstrologyRun::NextRecord()
 {
     ++CurrentIndex;
     if (CurrentIndex < UpperBound(AttributeColumn))
@@ -125,7 +115,7 @@ bool NextRecord()
     return false;
 }
 
-bool PreviousRecord()
+bool AstrologyRun::PreviousRecord()
 {
     if (CurrentIndex > 0) {
         --CurrentIndex;
@@ -135,7 +125,7 @@ bool PreviousRecord()
     return false;
 }
 
-void ReleaseColumns()
+void AstrologyRun::ReleaseColumns()
 {
     AttributeColumn.clear();
     NameColumn.clear();

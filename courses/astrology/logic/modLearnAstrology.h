@@ -18,37 +18,45 @@ using PlanetColumn = std::array<QString, PlanetCount + 1>;
 using HouseColumn = std::array<QString, HouseCount + 1>;
 
 // Signs 0..11, Aries to Pisces.
-namespace Signs {
-extern SignColumn SignName, Dates, SignNumber, OppositeSign, Keywords, PositiveTraits, NegativeTraits, Element,
-    RulingPlanet, LuckyNumber, LuckyColor, LuckyDay, Birthstone, Quality, Anatomy, FlowerEssence;
-inline constexpr int ColumnCount = 16;
-} // namespace Signs
+struct SignSet {
+    SignColumn SignName, Dates, SignNumber, OppositeSign, Keywords, PositiveTraits, NegativeTraits, Element,
+        RulingPlanet, LuckyNumber, LuckyColor, LuckyDay, Birthstone, Quality, Anatomy, FlowerEssence;
+    static constexpr int ColumnCount = 16;
+};
 
 // Planets 0..9 in the course's own order: Sun, Moon, Jupiter, Mercury, Venus, Mars, Saturn,
 // Uranus, Neptune, Pluto.
-namespace Planets {
-extern PlanetColumn PlanetName, RulerForSign, Keywords, PositiveTraits, NegativeTraits, Anatomy, CycleTime,
-    RulerForHouse;
-inline constexpr int ColumnCount = 8;
-} // namespace Planets
+struct PlanetSet {
+    PlanetColumn PlanetName, RulerForSign, Keywords, PositiveTraits, NegativeTraits, Anatomy, CycleTime,
+        RulerForHouse;
+    static constexpr int ColumnCount = 8;
+};
 
 // Houses 0..11, the 1st to the 12th house.
-namespace Houses {
-extern HouseColumn SignTitle, HouseNumber, HouseName, HousePlanetRuler, HouseSignRuler, Attributes, Keywords,
-    Mantra, HouseType;
-inline constexpr int ColumnCount = 9;
-} // namespace Houses
+struct HouseSet {
+    HouseColumn SignTitle, HouseNumber, HouseName, HousePlanetRuler, HouseSignRuler, Attributes, Keywords,
+        Mantra, HouseType;
+    static constexpr int ColumnCount = 9;
+};
 
-// Assign every used slot of every column of the set; calling again changes nothing.
-void FillSignTables();
-void FillPlanetTables();
-void FillHouseTables();
+// The three sets of one course run, empty until filled.
+struct AstrologyTables {
+    SignSet Signs;
+    PlanetSet Planets;
+    HouseSet Houses;
 
-// Columns by number, in the order of the lists above (sign column 0 is SignName, planet
-// column 0 PlanetName, house column 0 SignTitle). All slots, the empty last one included.
-std::span<const QString> SignColumnAt(int column);
-std::span<const QString> PlanetColumnAt(int column);
-std::span<const QString> HouseColumnAt(int column);
+    // Assign every used slot of every column of the set; calling again changes nothing.
+    void FillSignTables();
+    void FillPlanetTables();
+    void FillHouseTables();
+
+    // Columns by number, in the order of the sets above (sign column 0 is SignName, planet
+    // column 0 PlanetName, house column 0 SignTitle). All slots, the empty last one included;
+    // an empty span outside the set.
+    std::span<const QString> SignColumnAt(int column) const;
+    std::span<const QString> PlanetColumnAt(int column) const;
+    std::span<const QString> HouseColumnAt(int column) const;
+};
 
 // The captions of the attribute list: 16 for signs (entry k selects sign column k), 8 for
 // planets (entry k selects planet column k), 7 for houses (entry k selects house column k + 2).

@@ -1,6 +1,6 @@
 #pragma once
 // The prose of the astrology course, one paragraph per item, read by the fill procedures.
-#include "modLearnAstrology.h"
+#include "courses/astrology/logic/modLearnAstrology.h"
 
 namespace modLearnAstrology::texts {
 
