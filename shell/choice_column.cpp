@@ -34,6 +34,7 @@ std::pair<QRadioButton*, ChoiceTextBox*> ChoiceColumn::addRow(const char* option
     const int k = m_count++;
     auto* option = named(new QRadioButton(m_column), elementName(optionArray, k));
     auto* box = named(new ChoiceTextBox(minimumLines, m_column), elementName(boxArray, k));
+    box->nameButtonByText(option);
     m_rows->addWidget(option, k, 0, Qt::AlignVCenter);
     m_rows->addWidget(box, k, 1);
     // Spare height gathers below the last row.

@@ -42,6 +42,8 @@ void ChoiceTextBox::setChoiceText(const QString& text)
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(shown);
+    if (m_button)
+        m_button->setAccessibleName(shown);
     updateMeasure();
     updateGeometry();
 }

@@ -3,6 +3,8 @@
 // follows the text at the width it is given (never less than a few lines), so no line is cut
 // and the box never scrolls. Mouse presses and clicks on it are reported, so the window can
 // select the option button beside it.
+#include <QAbstractButton>
+#include <QPointer>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -11,8 +13,11 @@ class ChoiceTextBox : public QTextEdit {
 public:
     explicit ChoiceTextBox(int minimumLines, QWidget* parent = nullptr);
 
-    // Shows an answer text; CR LF is one line break.
+    // Shows an answer text; CR LF is one line break. The option button named by
+    // nameButtonByText takes the text as its accessible name, so a screen reader announces
+    // the answer itself.
     void setChoiceText(const QString& text);
+    void nameButtonByText(QAbstractButton* button) { m_button = button; }
 
     bool hasHeightForWidth() const override;
     int heightForWidth(int width) const override;
@@ -39,6 +44,7 @@ private:
     void updateMeasure();
 
     int m_minimumLines;
+    QPointer<QAbstractButton> m_button;
     // The text laid out apart from the box, at the widths the layout asks about; the last
     // answer is kept, as layouts ask for the same width many times.
     mutable QTextDocument m_measure;

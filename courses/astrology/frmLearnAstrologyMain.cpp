@@ -419,11 +419,8 @@ void frmLearnAstrologyMain::ShowTestQuestion()
     lblTest[0]->setText(LabelCaption(question.subjectCaption));
     lblTest[1]->setText(LabelCaption(question.attributeCaption));
     lblTest[2]->setText(LabelCaption(question.name));
-    for (int s = 0; s < SlotCount; ++s) {
+    for (int s = 0; s < SlotCount; ++s)
         txtAnswer_Choice[s]->setChoiceText(question.options[s]);
-        // A screen reader announces each option by the answer it stands for.
-        optAnswer_Choice[s]->setAccessibleName(txtAnswer_Choice[s]->toPlainText());
-    }
     showGlyph(picTest, question.pictures, question.pictureItem, question.name);
 }
 

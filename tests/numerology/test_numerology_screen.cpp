@@ -101,6 +101,25 @@ private slots:
         QCOMPARE(frontPage(w), QStringLiteral("fraOption_3"));
     }
 
+    // A screen reader announces each answer option by the answer it stands for, new with
+    // every question.
+    void optionsAreNamedByTheirAnswers()
+    {
+        frmLearnNumerologyMain* w = openCourse();
+        for (const char* step : {"optMain_1", "cmdNext", "optOption_0", "cmdNext2"})
+            click(w, step);
+        for (int question = 0; question < 3; ++question) {
+            for (int row = 0; row < 5; ++row) {
+                auto* option = child<QRadioButton>(w, QStringLiteral("optChoice_%1").arg(row));
+                const QString text = child<ChoiceTextBox>(w, QStringLiteral("txtOption_%1").arg(row))->toPlainText();
+                QVERIFY(!text.isEmpty());
+                QCOMPARE(QAccessible::queryAccessibleInterface(option)->text(QAccessible::Name), text);
+            }
+            child<QRadioButton>(w, QStringLiteral("optChoice_0"))->click();
+            click(w, "cmdNextQuestion");
+        }
+    }
+
     // Every text a test can offer, significance or interpretation, stands whole in its box.
     void everyChoiceFitsItsBox()
     {
