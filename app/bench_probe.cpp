@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "courses/runes/modLearnRunesTest.h"
+#include "courses/runes/logic/modLearnRunesTest.h"
 #include "platform/forms.h"
 #include "platform/process.h"
 #include "shell/main_window.h"
@@ -37,20 +37,21 @@ bool insideWindowNamed(QObject* object, const QString& name)
 double questionMicros(modLearnRunesTest::TestKind kind, int level)
 {
     using namespace modLearnRunesTest;
-    ShuffleQuestionOrder();
-    TestLevel = level;
-    StonePositions = {PositionAsked, PositionAsked, PositionAsked, 0};
+    TestRun run;
+    run.ShuffleQuestionOrder();
+    run.TestLevel = level;
+    run.StonePositions = {PositionAsked, PositionAsked, PositionAsked, 0};
     std::vector<double> times;
     QElapsedTimer timer;
     for (int i = 0; i < 2400; ++i) {
         const int n = i % QuestionCount + 1;
         timer.start();
         if (kind == TestKind::Keywords) {
-            KeywordQuestionNo = n;
-            BuildKeywordQuestion();
+            run.KeywordQuestionNo = n;
+            run.BuildKeywordQuestion();
         } else {
-            MeaningQuestionNo = n;
-            BuildMeaningQuestion();
+            run.MeaningQuestionNo = n;
+            run.BuildMeaningQuestion();
         }
         times.push_back(timer.nsecsElapsed() / 1000.0);
     }

@@ -17,6 +17,7 @@
 
 #include "platform/message_box.h"
 #include "platform/random.h"
+#include "shell/exact_text.h"
 #include "shell/link_label.h"
 #include "shell/modTellAFriend.h"
 #include "shell/shutdown.h"
@@ -75,7 +76,7 @@ QString boxText(const QWidget* box)
     if (auto* line = qobject_cast<const QLineEdit*>(box))
         return line->text();
     if (auto* plain = qobject_cast<const QPlainTextEdit*>(box))
-        return plain->toPlainText();
+        return exactPlainText(plain);
     return QString();
 }
 
@@ -350,7 +351,7 @@ void frmExitScreen::cmdSubmit_Click()
     YourName = TrimBlanks(txtName->text());
     YourEmail = TrimBlanks(txtEmail->text());
     // The message's line breaks travel as CR LF, as a multi-line text box holds them.
-    YourMessage = TrimBlanks(txtMessage->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+    YourMessage = TrimBlanks(exactPlainText(txtMessage).replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
     FriendName = TrimBlanks(txtFriendName->text());
     FriendEmail = TrimBlanks(txtFriendEmail->text());
 

@@ -1,7 +1,7 @@
 // Loading the sign and planet glyphs.
 #include "courses/astrology/astrology_pictures.h"
 
-#include "courses/astrology/modLearnAstrology.h"
+#include "courses/astrology/logic/modLearnAstrology.h"
 
 // The pictures live in the astrology library, which is static, so its resources must be
 // registered once by hand; Q_INIT_RESOURCE has to stand outside any namespace.

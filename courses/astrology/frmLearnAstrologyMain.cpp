@@ -8,21 +8,21 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "courses/astrology/astrology_pictures.h"
-#include "courses/astrology/modLearnAstrology.h"
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
+#include "shell/choice_column.h"
+#include "shell/choice_text_box.h"
 #include "shell/course_commands.h"
+#include "shell/course_title.h"
 #include "shell/course_widgets.h"
+#include "shell/report_writer.h"
 
 using namespace modLearnAstrologyRun;
 using namespace modLearnAstrologyTest;
@@ -45,35 +45,21 @@ const QStringList LearnSubjects{QStringLiteral("Learn By Signs"), QStringLiteral
 const QStringList TestSubjects{QStringLiteral("Test By Signs"), QStringLiteral("Test By Planets"),
                                QStringLiteral("Test By Houses")};
 
-// Bold, bigger and in the title colour.
-void styleAsTitle(QLabel* label, qreal pointSize)
-{
-    QFont f = label->font();
-    f.setBold(true);
-    f.setPointSizeF(pointSize);
-    label->setFont(f);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, TitleColour);
-    label->setPalette(p);
-}
-
 QLabel* makeTitle(const QString& name, QWidget* parent, qreal pointSize)
 {
     QLabel* label = makeText(name, QString(), parent);
-    styleAsTitle(label, pointSize);
+    styleAsTitle(label, pointSize, TitleColour);
     return label;
 }
 
-// A box that shows a glyph at its designed size, keeping its place when hidden.
+// A box that shows a glyph at its designed size. Hidden (houses have no glyph), it gives its
+// place up to the name beside it.
 QLabel* makePicture(const QString& name, const QString& accessibleName, QWidget* parent)
 {
     auto* picture = named(new QLabel(parent), name);
     picture->setFixedSize(modLearnAstrology::PlanetPictureWidth + 4, modLearnAstrology::PlanetPictureHeight + 4);
     picture->setAlignment(Qt::AlignCenter);
     picture->setAccessibleName(accessibleName);
-    QSizePolicy policy = picture->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    picture->setSizePolicy(policy);
     return picture;
 }
 
@@ -126,9 +112,8 @@ frmLearnAstrologyMain::frmLearnAstrologyMain()
 
     // The report and the answer texts empty the clipboard when touched or changed.
     course_commands::guardCopy(RTB);
-    for (QPlainTextEdit* box : txtAnswer_Choice)
+    for (ChoiceTextBox* box : txtAnswer_Choice)
         course_commands::guardCopy(box);
-
 }
 
 QString frmLearnAstrologyMain::LabelCaption(const QString& caption)
@@ -163,11 +148,7 @@ QFrame* frmLearnAstrologyMain::buildOptionsPage()
         "This software aims to help you understand the importance of astrology better and learn the effects and "
         "attributes of the signs, planets and houses.",
         "Select one option below and click on the Next button to continue."};
-    for (int i = 0; i < 3; ++i) {
-        Label1[i] = makeText(elementName("Label1", i), QString::fromLatin1(texts[i]), page);
-        layout->addWidget(Label1[i]);
-    }
-    styleAsTitle(Label1[0], 11);
+    addIntroTexts(layout, Label1, "Label1", texts, page, TitleColour);
 
     auto* choices = new QGridLayout;
     choices->setContentsMargins(0, 10, 0, 0);
@@ -191,7 +172,11 @@ QFrame* frmLearnAstrologyMain::buildOptionsPage()
     layout->addStretch(1);
 
     for (int i = 0; i < 2; ++i)
-        connect(optOption[i], &QRadioButton::clicked, this, [this, i] { optOption_Click(i); });
+        // Any change of the choice runs the rule: mouse, keyboard, program or a screen reader's toggle.
+        connect(optOption[i], &QRadioButton::toggled, this, [this, i](bool chosen) {
+            if (chosen)
+                optOption_Click(i);
+        });
     connect(cboLearnOptionMain, &QComboBox::activated, this, &frmLearnAstrologyMain::cboLearnOptionMain_Click);
     connect(cboTestOptionMain, &QComboBox::activated, this, &frmLearnAstrologyMain::cboTestOptionMain_Click);
 
@@ -277,30 +262,18 @@ QFrame* frmLearnAstrologyMain::buildTestPage()
     layout->addLayout(name);
     layout->addWidget(lblTest[3]);
 
-    auto* answers = new QGridLayout;
-    answers->setHorizontalSpacing(8);
-    answers->setVerticalSpacing(6);
+    auto* answers = new ChoiceColumn(QStringLiteral("answerArea"), {8, 6}, page);
     auto* group = new QButtonGroup(page);
     for (int i = 0; i < SlotCount; ++i) {
-        optAnswer_Choice[i] = named(new QRadioButton(page), elementName("optAnswer_Choice", i));
+        std::tie(optAnswer_Choice[i], txtAnswer_Choice[i]) = answers->addRow("optAnswer_Choice", "txtAnswer_Choice", 3);
+        // Named by its answer once a question is shown.
         optAnswer_Choice[i]->setAccessibleName(QStringLiteral("Choice %1").arg(i + 1));
         group->addButton(optAnswer_Choice[i], i);
-        auto* box = named(new QPlainTextEdit(page), elementName("txtAnswer_Choice", i));
-        box->setAccessibleName(QStringLiteral("Answer choice %1").arg(i + 1));
-        box->setReadOnly(true);
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        // Three whole lines; a longer text scrolls inside the box.
-        const int margins = 2 * (int(box->document()->documentMargin()) + box->frameWidth());
-        box->setFixedHeight(box->fontMetrics().lineSpacing() * 3 + margins);
-        box->viewport()->installEventFilter(this);
-        txtAnswer_Choice[i] = box;
-        answers->addWidget(optAnswer_Choice[i], i, 0, Qt::AlignVCenter);
-        answers->addWidget(box, i, 1);
+        txtAnswer_Choice[i]->setAccessibleName(QStringLiteral("Answer choice %1").arg(i + 1));
+        connect(txtAnswer_Choice[i], &ChoiceTextBox::clicked, this, [this, i] { txtAnswer_Choice_Click(i); });
     }
-    answers->setColumnStretch(1, 1);
     optAnswer_Choice[0]->setChecked(true);
-    layout->addLayout(answers);
-    layout->addStretch(1);
+    layout->addWidget(answers, 1);
 
     cmdNextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next Question"), page,
                                  this, &frmLearnAstrologyMain::cmdNextQuestion_Click);
@@ -382,13 +355,13 @@ void frmLearnAstrologyMain::cboTestOptionMain_Click() { fillAttributeList(cboTes
 void frmLearnAstrologyMain::cmdNext_Click()
 {
     if (optOption[0]->isChecked()) {
-        StartRun(cboLearnOptionMain->currentIndex(), cboLearnOptionSub->currentIndex(),
+        astrologyRun.StartRun(cboLearnOptionMain->currentIndex(), cboLearnOptionSub->currentIndex(),
                  cboLearnOptionMain->currentText(), cboLearnOptionSub->currentText());
         ShowLearnRecord();
         bringToFront(Frame2);
         return;
     }
-    StartRun(cboTestOptionMain->currentIndex(), cboTestOptionSub->currentIndex(), cboTestOptionMain->currentText(),
+    astrologyRun.StartRun(cboTestOptionMain->currentIndex(), cboTestOptionSub->currentIndex(), cboTestOptionMain->currentText(),
              cboTestOptionSub->currentText());
     ShowTestQuestion();
     bringToFront(Frame3);
@@ -408,7 +381,7 @@ void frmLearnAstrologyMain::showGlyph(QLabel* box, PictureList list, int item, c
 
 void frmLearnAstrologyMain::ShowLearnRecord()
 {
-    const LearnRecord record = modLearnAstrologyRun::ShowLearnRecord();
+    const LearnRecord record = astrologyRun.ShowLearnRecord();
     lblLabel[0]->setText(LabelCaption(record.subjectCaption));
     lblLabel[1]->setText(LabelCaption(record.attributeCaption));
     lblLabel[3]->setText(LabelCaption(record.text));
@@ -418,7 +391,7 @@ void frmLearnAstrologyMain::ShowLearnRecord()
 
 void frmLearnAstrologyMain::cmdNextDesc_Click()
 {
-    if (NextRecord())
+    if (astrologyRun.NextRecord())
         ShowLearnRecord();
     else
         platform::MsgBox(QString::fromLatin1(LastRecordMessage), platform::vbInformation);
@@ -426,7 +399,7 @@ void frmLearnAstrologyMain::cmdNextDesc_Click()
 
 void frmLearnAstrologyMain::cmdBackDesc_Click()
 {
-    if (PreviousRecord())
+    if (astrologyRun.PreviousRecord())
         ShowLearnRecord();
     else
         platform::MsgBox(QString::fromLatin1(FirstRecordMessage), platform::vbInformation);
@@ -434,7 +407,7 @@ void frmLearnAstrologyMain::cmdBackDesc_Click()
 
 void frmLearnAstrologyMain::cmdBackToMain_Click(int /*index*/)
 {
-    EndRun();
+    astrologyTest.EndRun();
     bringToFront(Frame1);
 }
 
@@ -442,12 +415,12 @@ void frmLearnAstrologyMain::cmdBackToMain_Click(int /*index*/)
 
 void frmLearnAstrologyMain::ShowTestQuestion()
 {
-    const TestQuestion question = modLearnAstrologyTest::ShowTestQuestion();
+    const TestQuestion question = astrologyTest.ShowTestQuestion();
     lblTest[0]->setText(LabelCaption(question.subjectCaption));
     lblTest[1]->setText(LabelCaption(question.attributeCaption));
     lblTest[2]->setText(LabelCaption(question.name));
     for (int s = 0; s < SlotCount; ++s)
-        txtAnswer_Choice[s]->setPlainText(question.options[s]);
+        txtAnswer_Choice[s]->setChoiceText(question.options[s]);
     showGlyph(picTest, question.pictures, question.pictureItem, question.name);
 }
 
@@ -459,7 +432,7 @@ void frmLearnAstrologyMain::cmdNextQuestion_Click()
             selected = s;
     if (selected >= 0)
         optAnswer_Choice[0]->setChecked(true);
-    if (AnswerQuestion(selected))
+    if (astrologyTest.AnswerQuestion(selected))
         ShowTestQuestion();
     else
         ShowTestResult();
@@ -471,37 +444,10 @@ void frmLearnAstrologyMain::txtAnswer_Choice_Click(int index)
     optAnswer_Choice[index]->setChecked(true);
 }
 
-bool frmLearnAstrologyMain::eventFilter(QObject* watched, QEvent* event)
-{
-    // A click is a release of the left button, as on any text box.
-    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        for (int s = 0; s < SlotCount; ++s)
-            if (watched == txtAnswer_Choice[s]->viewport())
-                txtAnswer_Choice_Click(s);
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 // ---- result page ----
-
-void frmLearnAstrologyMain::insertReportText(const QString& text, bool bold)
-{
-    QTextCursor cursor(RTB->document());
-    cursor.movePosition(QTextCursor::End);
-    QTextCharFormat format;
-    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
-    format.setFontPointSize(ReportFontSize);
-    cursor.insertText(text, format);
-}
 
 void frmLearnAstrologyMain::ShowTestResult()
 {
-    RTB->clear();
-    for (const ReportPart& part : ReportParts())
-        insertReportText(part.text, part.bold);
-    // The insertion point stands after the inserted text, at the score line.
-    QTextCursor end(RTB->document());
-    end.movePosition(QTextCursor::End);
-    RTB->setTextCursor(end);
+    writeReport(RTB, astrologyTest.ReportParts(), ReportFontSize);
     bringToFront(Frame4);
 }

@@ -1,17 +1,17 @@
 #pragma once
 // The astrology course window: four pages at one place (options, learn, test, result), with
-// the course's menus and link labels. The run state and the decisions live in
-// modLearnAstrologyRun and modLearnAstrologyTest; this window only shows them.
+// the course's menus and link labels. It owns the run and the test (AstrologyRun and
+// AstrologyTest), which decide; the window only shows them.
 #include <array>
 
-#include "courses/astrology/modLearnAstrologyTest.h"
+#include "courses/astrology/logic/modLearnAstrologyTest.h"
 #include "shell/course_window.h"
 
 class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
-class QPlainTextEdit;
+class ChoiceTextBox;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
@@ -29,9 +29,12 @@ public:
     // access key and is not shown, and CR LF breaks the line.
     static QString LabelCaption(const QString& caption);
 
+    // The run and the test as they stand, for the window's tests to read.
+    const modLearnAstrologyRun::AstrologyRun& runState() const { return astrologyRun; }
+    const modLearnAstrologyTest::AstrologyTest& testState() const { return astrologyTest; }
+
 protected:
     void loadStep() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void optOption_Click(int index);
@@ -56,8 +59,8 @@ private:
     void ShowTestQuestion();
     void ShowTestResult();
     void showGlyph(QLabel* box, modLearnAstrologyTest::PictureList list, int item, const QString& name);
-    // Inserts text at the end of the report with the given weight, at the report's size.
-    void insertReportText(const QString& text, bool bold);
+    modLearnAstrologyRun::AstrologyRun astrologyRun;
+    modLearnAstrologyTest::AstrologyTest astrologyTest{astrologyRun};
 
     QAction* mnuExit = nullptr;
 
@@ -88,7 +91,7 @@ private:
     std::array<QLabel*, 4> lblTest{};
     QLabel* picTest = nullptr;
     std::array<QRadioButton*, modLearnAstrologyTest::SlotCount> optAnswer_Choice{};
-    std::array<QPlainTextEdit*, modLearnAstrologyTest::SlotCount> txtAnswer_Choice{};
+    std::array<ChoiceTextBox*, modLearnAstrologyTest::SlotCount> txtAnswer_Choice{};
     QPushButton* cmdNextQuestion = nullptr;
 
     // Result page.

@@ -3,12 +3,12 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -18,12 +18,17 @@
 #include <algorithm>
 #include <span>
 
-#include "courses/numerology/modLearnNumerologyRun.h"
+#include "courses/numerology/logic/letter_chart.h"
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
 #include "platform/printer.h"
+#include "shell/choice_column.h"
+#include "shell/choice_text_box.h"
 #include "shell/course_commands.h"
+#include "shell/course_title.h"
 #include "shell/course_widgets.h"
+#include "shell/report_writer.h"
+#include "shell/web_pages.h"
 
 using namespace modLearnNumerologyRun;
 namespace test = modLearnNumerologyTest;
@@ -50,16 +55,17 @@ QFont textFont()
     return f;
 }
 
-// Bold, bigger and in the title colour.
-void styleAsTitle(QWidget* label, qreal pointSize)
+// A fixed-pitch font of the same size as the given one.
+QFont fixedPitchFont(const QFont& like)
 {
-    QFont f = label->font();
-    f.setBold(true);
-    f.setPointSizeF(pointSize);
-    label->setFont(f);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, TitleColour);
-    label->setPalette(p);
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (!QFontInfo(fixed).fixedPitch()) {
+        fixed = QFont(QStringLiteral("Monospace"));
+        fixed.setStyleHint(QFont::TypeWriter);
+    }
+    fixed.setFixedPitch(true);
+    fixed.setPointSizeF(like.pointSizeF());
+    return fixed;
 }
 
 QRadioButton* makeOption(const QString& name, const QString& caption, QWidget* parent)
@@ -86,19 +92,6 @@ void unselect(std::span<QRadioButton* const> buttons)
         button->setChecked(false);
         button->setAutoExclusive(true);
     }
-}
-
-// Replaces a rich-text box's text by runs inserted at its insertion point, each bold or not.
-void writeRuns(QTextEdit* box, const QList<test::ReportPart>& runs)
-{
-    box->clear();
-    QTextCursor cursor = box->textCursor();
-    for (const test::ReportPart& run : runs) {
-        QTextCharFormat format;
-        format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
-        cursor.insertText(run.text, format);
-    }
-    box->setTextCursor(cursor);
 }
 
 // A page: a framed box with a caption, dark purple with light texts. Its controls sit on
@@ -152,7 +145,7 @@ frmLearnNumerologyMain::frmLearnNumerologyMain()
 {
     setFont(textFont());
     // The subject boxes take the subject names as captions.
-    modLearnNumerology::FillNumerologyTables();
+    numerologyRun.Tables.FillNumerologyTables();
 
     mnuExit = addExitItem("mnuExit", QStringLiteral("E&xit"));
     pages = makePages();
@@ -169,9 +162,8 @@ frmLearnNumerologyMain::frmLearnNumerologyMain()
     // changed; RTB1, which only composes the printout, is not guarded.
     course_commands::guardCopy(RTBLearn);
     course_commands::guardCopy(RTBTestResult);
-    for (QPlainTextEdit* box : txtOption)
+    for (ChoiceTextBox* box : txtOption)
         course_commands::guardCopy(box);
-
 }
 
 // ---- building ----
@@ -191,11 +183,7 @@ QGroupBox* frmLearnNumerologyMain::buildStartPage()
         "You can learn the different meanings of different numbers in numerology and their calculations. You can then "
         "take a test to know how much you have learnt.",
         "Select one option below and click on the button to continue."};
-    for (int i = 0; i < 4; ++i) {
-        lblCaption[i] = makeText(elementName("lblCaption", i), QString::fromLatin1(texts[i]), body);
-        layout->addWidget(lblCaption[i]);
-    }
-    styleAsTitle(lblCaption[0], 11);
+    addIntroTexts(layout, std::span(lblCaption).first(texts.size()), "lblCaption", texts, body, TitleColour);
 
     auto* choices = new QVBoxLayout;
     choices->setContentsMargins(20, 6, 0, 0);
@@ -252,7 +240,7 @@ QGroupBox* frmLearnNumerologyMain::buildLearnPage()
     layout->setSpacing(8);
 
     lblLearnSubject = makeText(QStringLiteral("lblLearnSubject"), QStringLiteral("Subject"), body);
-    styleAsTitle(lblLearnSubject, 12);
+    styleAsTitle(lblLearnSubject, 12, TitleColour);
     RTBLearn = makeRichText(QStringLiteral("RTBLearn"), QStringLiteral("Learn text"), body);
     layout->addWidget(lblLearnSubject);
     layout->addWidget(RTBLearn, 1);
@@ -285,7 +273,7 @@ QGroupBox* frmLearnNumerologyMain::buildSubjectPage()
     boxes->setVerticalSpacing(8);
     constexpr int perColumn = (modLearnNumerology::SubjectCount + 1) / 2;
     for (int s = 0; s < modLearnNumerology::SubjectCount; ++s) {
-        chkSubject[s] = named(new QCheckBox(modLearnNumerology::SubjectName[s], body), elementName("chkSubject", s));
+        chkSubject[s] = named(new QCheckBox(numerologyRun.Tables.SubjectName[s], body), elementName("chkSubject", s));
         boxes->addWidget(chkSubject[s], s % perColumn, s / perColumn);
     }
     boxes->setColumnStretch(2, 1);
@@ -318,31 +306,20 @@ QGroupBox* frmLearnNumerologyMain::buildQuestionPage()
     top->addWidget(lblQuestionNo);
     layout->addLayout(top);
 
-    auto* rows = new QGridLayout;
-    rows->setHorizontalSpacing(6);
-    rows->setVerticalSpacing(5);
+    auto* rows = new ChoiceColumn(QStringLiteral("choiceArea"), {6, 5}, body);
     for (int i = 0; i < test::RowCount; ++i) {
-        optChoice[i] = makeOption(elementName("optChoice", i), QString(), body);
+        std::tie(optChoice[i], txtOption[i]) = rows->addRow("optChoice", "txtOption", 3);
         optChoice[i]->setAccessibleName(QStringLiteral("Choice %1").arg(i + 1));
-        auto* box = named(new QPlainTextEdit(body), elementName("txtOption", i));
-        box->setAccessibleName(QStringLiteral("Choice %1 text").arg(i + 1));
-        box->setReadOnly(true);
-        // At least three whole lines; the five boxes share the page's height, and a longer
-        // text scrolls inside its box.
-        const int margins = 2 * (int(box->document()->documentMargin()) + box->frameWidth());
-        box->setMinimumHeight(box->fontMetrics().lineSpacing() * 3 + margins);
-        box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        box->viewport()->installEventFilter(this);
-        txtOption[i] = box;
-        rows->addWidget(optChoice[i], i, 0, Qt::AlignVCenter);
-        rows->addWidget(box, i, 1);
-        rows->setRowStretch(i, 1);
+        txtOption[i]->setAccessibleName(QStringLiteral("Choice %1 text").arg(i + 1));
+        connect(txtOption[i], &ChoiceTextBox::pressed, this,
+                [this, i](Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint& at) {
+                    txtOption_MouseDown(i, button, shift, at.x(), at.y());
+                });
     }
-    rows->setColumnStretch(1, 1);
-    layout->addLayout(rows, 1);
+    layout->addWidget(rows, 1);
 
     lblSubjectName = makeText(QStringLiteral("lblSubjectName"), QStringLiteral("Subject Name"), body);
-    styleAsTitle(lblSubjectName, 11);
+    styleAsTitle(lblSubjectName, 11, TitleColour);
     cmdNextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next &Question"), body,
                                  this, &frmLearnNumerologyMain::cmdNextQuestion_Click);
     auto* bottom = new QHBoxLayout;
@@ -391,9 +368,9 @@ void frmLearnNumerologyMain::setFrameCaption(int frame, const QString& caption) 
 
 void frmLearnNumerologyMain::cmdNext_Click()
 {
-    LearnMode = false;
+    numerologyRun.LearnMode = false;
     if (optMain[0]->isChecked()) {
-        LearnMode = true;
+        numerologyRun.LearnMode = true;
         optOption[0]->setText(QStringLiteral("Learn By Significance of Numbers"));
         optOption[1]->setText(QStringLiteral("Learn By Interpretation of Numbers"));
         setFrameCaption(1, QStringLiteral("Learn Options"));
@@ -410,19 +387,19 @@ void frmLearnNumerologyMain::cmdNext_Click()
 
 void frmLearnNumerologyMain::cmdNext2_Click()
 {
-    BySignificance = false;
+    numerologyRun.BySignificance = false;
     const bool significance = optOption[0]->isChecked();
     if (!significance && !optOption[1]->isChecked()) {
         platform::MsgBox(QString::fromLatin1(SelectOptionMessage), platform::vbCritical);
         return;
     }
-    BySignificance = significance;
-    CurrentIndex = 0;
-    if (LearnMode && significance) {
+    numerologyRun.BySignificance = significance;
+    numerologyRun.CurrentIndex = 0;
+    if (numerologyRun.LearnMode && significance) {
         setFrameCaption(2, QStringLiteral("Learn By Significance"));
         bringToFront(2);
         ShowSignificancePage();
-    } else if (LearnMode) {
+    } else if (numerologyRun.LearnMode) {
         lblCaption[5]->setText(QStringLiteral("Select the options which you would like to memorize."));
         setFrameCaption(3, QStringLiteral("Learn By Interpretation"));
         bringToFront(3);
@@ -431,7 +408,7 @@ void frmLearnNumerologyMain::cmdNext2_Click()
         setFrameCaption(4, QStringLiteral("Test By Significance"));
         bringToFront(4);
         // A test left unfinished must not lend its question set to this one.
-        test::StartTest();
+        numerologyTest.StartTest();
         ShowSignificanceQuestion();
     } else {
         lblCaption[6]->setText(QStringLiteral("Select the correct interpretation for the number displayed at the bottom."));
@@ -457,18 +434,18 @@ void frmLearnNumerologyMain::cmdNext3_Click()
         return;
     }
     for (int s = 0; s < modLearnNumerology::SubjectCount; ++s)
-        SubjectChosen[s] = chkSubject[s]->isChecked();
+        numerologyRun.SubjectChosen[s] = chkSubject[s]->isChecked();
     for (QCheckBox* box : chkSubject)
         box->setChecked(false);
-    CurrentIndex = 0;
-    if (!LearnMode) {
-        test::StartTest();
+    numerologyRun.CurrentIndex = 0;
+    if (!numerologyRun.LearnMode) {
+        numerologyTest.StartTest();
         ShowInterpretationQuestion();
         setFrameCaption(4, QStringLiteral("Test By Interpretation"));
         bringToFront(4);
         return;
     }
-    CurrentIndex = static_cast<std::int16_t>(LowestChosenSubject());
+    numerologyRun.CurrentIndex = static_cast<std::int16_t>(numerologyRun.LowestChosenSubject());
     ShowInterpretationPage();
     setFrameCaption(2, QStringLiteral("Learn By Interpretation"));
     bringToFront(2);
@@ -483,7 +460,16 @@ void frmLearnNumerologyMain::showLearnPage(const QString& subject, const QString
     lblLearnSubject->setText(subject);
     RTBLearn->clear();
     QTextCursor cursor = RTBLearn->textCursor();
-    cursor.insertText(text, QTextCharFormat());
+    // The rows of a letter chart are set in a fixed-pitch font, so every letter stands under
+    // its digit; the rest keeps the box's own font.
+    QTextCharFormat chart;
+    chart.setFont(fixedPitchFont(RTBLearn->font()));
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            cursor.insertText(QStringLiteral("\r\n"), QTextCharFormat());
+        cursor.insertText(lines[i], modLearnNumerology::IsLetterChartLine(lines[i]) ? chart : QTextCharFormat());
+    }
     // The reader starts at the top of the subject.
     cursor.movePosition(QTextCursor::Start);
     RTBLearn->setTextCursor(cursor);
@@ -491,23 +477,23 @@ void frmLearnNumerologyMain::showLearnPage(const QString& subject, const QString
 
 void frmLearnNumerologyMain::ShowSignificancePage()
 {
-    const LearnPage page = modLearnNumerologyRun::ShowSignificancePage();
+    const LearnPage page = numerologyRun.ShowSignificancePage();
     showLearnPage(page.subject, page.text);
 }
 
 void frmLearnNumerologyMain::ShowInterpretationPage()
 {
-    const LearnPage page = modLearnNumerologyRun::ShowInterpretationPage();
+    const LearnPage page = numerologyRun.ShowInterpretationPage();
     showLearnPage(page.subject, page.text);
 }
 
 void frmLearnNumerologyMain::cmdNextLearn_Click()
 {
-    if (!NextLearnPage()) {
+    if (!numerologyRun.NextLearnPage()) {
         platform::MsgBox(QString::fromLatin1(LastRecordMessage), platform::vbCritical);
         return;
     }
-    if (BySignificance)
+    if (numerologyRun.BySignificance)
         ShowSignificancePage();
     else
         ShowInterpretationPage();
@@ -515,11 +501,11 @@ void frmLearnNumerologyMain::cmdNextLearn_Click()
 
 void frmLearnNumerologyMain::cmdBackLearn_Click()
 {
-    if (!PreviousLearnPage()) {
+    if (!numerologyRun.PreviousLearnPage()) {
         platform::MsgBox(QString::fromLatin1(FirstRecordMessage), platform::vbCritical);
         return;
     }
-    if (BySignificance)
+    if (numerologyRun.BySignificance)
         ShowSignificancePage();
     else
         ShowInterpretationPage();
@@ -532,14 +518,14 @@ void frmLearnNumerologyMain::cmdBackToMain_Click() { bringToFront(0); }
 void frmLearnNumerologyMain::showQuestion(const test::Question& question)
 {
     for (int i = 0; i < test::RowCount; ++i)
-        txtOption[i]->setPlainText(question.options[i]);
+        txtOption[i]->setChoiceText(question.options[i]);
     lblSubjectName->setText(question.subjectName);
     lblQuestionNo->setText(question.questionNo);
 }
 
-void frmLearnNumerologyMain::ShowSignificanceQuestion() { showQuestion(test::ShowSignificanceQuestion()); }
+void frmLearnNumerologyMain::ShowSignificanceQuestion() { showQuestion(numerologyTest.ShowSignificanceQuestion()); }
 
-void frmLearnNumerologyMain::ShowInterpretationQuestion() { showQuestion(test::ShowInterpretationQuestion()); }
+void frmLearnNumerologyMain::ShowInterpretationQuestion() { showQuestion(numerologyTest.ShowInterpretationQuestion()); }
 
 void frmLearnNumerologyMain::cmdNextQuestion_Click()
 {
@@ -547,7 +533,7 @@ void frmLearnNumerologyMain::cmdNextQuestion_Click()
     for (int i = 0; i < test::RowCount && selected < 0; ++i)
         if (optChoice[i]->isChecked())
             selected = i;
-    const test::AnswerStep step = test::AnswerQuestion(selected);
+    const test::AnswerStep step = numerologyTest.AnswerQuestion(selected);
     if (step == test::AnswerStep::NoSelection) {
         platform::MsgBox(QString::fromLatin1(SelectOptionMessage), platform::vbCritical);
         return;
@@ -555,7 +541,7 @@ void frmLearnNumerologyMain::cmdNextQuestion_Click()
     unselect(optChoice);
     if (step == test::AnswerStep::Finished)
         ShowNumerologyResult();
-    else if (BySignificance)
+    else if (numerologyRun.BySignificance)
         ShowSignificanceQuestion();
     else
         ShowInterpretationQuestion();
@@ -568,31 +554,19 @@ void frmLearnNumerologyMain::txtOption_MouseDown(int index, Qt::MouseButton /*bu
     optChoice[index]->setChecked(true);
 }
 
-bool frmLearnNumerologyMain::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonPress) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        const QPoint at = mouse->position().toPoint();
-        for (int i = 0; i < test::RowCount; ++i)
-            if (watched == txtOption[i]->viewport())
-                txtOption_MouseDown(i, mouse->button(), mouse->modifiers(), at.x(), at.y());
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 // ---- result page ----
 
 void frmLearnNumerologyMain::ShowNumerologyResult()
 {
     bringToFront(5);
-    const test::Report report = test::ShowNumerologyResult();
+    const test::Report report = numerologyTest.ShowNumerologyResult();
     setFrameCaption(5, report.caption);
-    writeRuns(RTBTestResult, report.parts);
+    writeReport(RTBTestResult, report.parts);
 }
 
 void frmLearnNumerologyMain::cmdPrint_Click()
 {
-    writeRuns(RTB1, {test::ReportPart{test::PrintoutText(RTBTestResult->toPlainText()), false}});
+    writeReport(RTB1, {ReportPart{test::PrintoutText(RTBTestResult->toPlainText(), QString::fromLatin1(modHelp::MainSite)), false}});
     // Nothing selected, so the whole content is printed.
     QTextCursor start(RTB1->document());
     RTB1->setTextCursor(start);

@@ -1,19 +1,18 @@
 #pragma once
 // The numerology course window: a wizard of six pages at one place (start, options, learn,
-// subject choice, test question, result), with the course's menus and link labels. The
-// course state and the decisions live in modLearnNumerologyRun and modLearnNumerologyTest;
-// this window only shows them.
+// subject choice, test question, result), with the course's menus and link labels. It owns
+// the course state and the test (NumerologyRun and NumerologyTest), which decide; the window
+// only shows them.
 #include <array>
 
-#include "courses/numerology/modLearnNumerology.h"
-#include "courses/numerology/modLearnNumerologyTest.h"
+#include "courses/numerology/logic/modLearnNumerologyTest.h"
 #include "shell/course_window.h"
 
 class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QPlainTextEdit;
+class ChoiceTextBox;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
@@ -27,10 +26,12 @@ public:
 
     frmLearnNumerologyMain();
 
+    // The course state and the test as they stand, for the window's tests to read.
+    const modLearnNumerologyRun::NumerologyRun& runState() const { return numerologyRun; }
+    const modLearnNumerologyTest::NumerologyTest& testState() const { return numerologyTest; }
 
 protected:
     void loadStep() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void cmdNext_Click();
@@ -66,6 +67,9 @@ private:
     void showQuestion(const modLearnNumerologyTest::Question& question);
     void ShowNumerologyResult();
 
+    modLearnNumerologyRun::NumerologyRun numerologyRun;
+    modLearnNumerologyTest::NumerologyTest numerologyTest{numerologyRun};
+
     QAction* mnuExit = nullptr;
 
     QStackedWidget* pages = nullptr;
@@ -97,7 +101,7 @@ private:
     QLabel* lblSubjectName = nullptr;
     QLabel* lblQuestionNo = nullptr;
     std::array<QRadioButton*, modLearnNumerologyTest::RowCount> optChoice{};
-    std::array<QPlainTextEdit*, modLearnNumerologyTest::RowCount> txtOption{};
+    std::array<ChoiceTextBox*, modLearnNumerologyTest::RowCount> txtOption{};
     QPushButton* cmdNextQuestion = nullptr;
 
     // Result page.

@@ -11,11 +11,12 @@
 #include <QVBoxLayout>
 
 #include "courses/runes/frmLearnRunesMeaningTest.h"
-#include "courses/runes/modLearnRunes.h"
+#include "courses/runes/logic/modLearnRunes.h"
 #include "courses/runes/rune_pictures.h"
 #include "courses/runes/runes_widgets.h"
 #include "platform/message_box.h"
 #include "shell/course_commands.h"
+#include "shell/exact_text.h"
 #include "shell/start_page.h"
 
 using namespace runes_widgets;
@@ -345,7 +346,7 @@ QWidget* frmLearnRunesMain::buildKeywordPage()
     auto* options = new QGridLayout;
     for (int i = 0; i < 8; ++i) {
         chkKeywords[i] = make<QCheckBox>(elementName("chkKeywords", i), QStringLiteral("Keywords"), page);
-        connect(chkKeywords[i], &QCheckBox::clicked, this, [this, i] { chkKeywords_Click(i); });
+        connect(chkKeywords[i], &QCheckBox::toggled, this, [this, i] { chkKeywords_Click(i); });
         options->addWidget(chkKeywords[i], i, 0);
     }
     cmdNextQuestion = make<QPushButton>(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next"), page);
@@ -403,8 +404,10 @@ QWidget* frmLearnRunesMain::buildGoalsPage()
     };
     addGoal(1, chkGoal1, txtGoal1, cmdGoal1);
     addGoal(2, chkGoal2, txtGoal2, cmdGoal2);
-    connect(chkGoal1, &QCheckBox::clicked, this, &frmLearnRunesMain::chkGoal1_Click);
-    connect(chkGoal2, &QCheckBox::clicked, this, &frmLearnRunesMain::chkGoal2_Click);
+    // Every change of a goal's tick (mouse, keyboard, program or a screen reader's toggle)
+    // locks or unlocks its box.
+    connect(chkGoal1, &QCheckBox::toggled, this, &frmLearnRunesMain::chkGoal1_Click);
+    connect(chkGoal2, &QCheckBox::toggled, this, &frmLearnRunesMain::chkGoal2_Click);
     connect(cmdGoal1, &QPushButton::clicked, this, &frmLearnRunesMain::cmdGoal1_Click);
     connect(cmdGoal2, &QPushButton::clicked, this, &frmLearnRunesMain::cmdGoal2_Click);
     return page;
@@ -414,10 +417,8 @@ QWidget* frmLearnRunesMain::buildGoalsPage()
 
 void frmLearnRunesMain::loadStep()
 {
-    EnsureGoalFile(1);
-    EnsureGoalFile(2);
-    txtGoal1->setPlainText(ReadGoalText(1));
-    txtGoal2->setPlainText(ReadGoalText(2));
+    txtGoal1->setPlainText(m_goalFile1.Load());
+    txtGoal2->setPlainText(m_goalFile2.Load());
 
     setBoxes(LoadStudySettings().value_or(StudySettings::allTicked()));
     cmdMemorize_Click();
@@ -435,7 +436,7 @@ void frmLearnRunesMain::switchPage(int index)
     switch (index) {
     case 0: bringToFront(picSettings); break;
     case 1:
-        StudyPosition = 0;
+        m_study.StudyPosition = 0;
         cmdBack->setEnabled(false);
         cmdNext->setEnabled(true);
         bringToFront(picMemorizeStones);
@@ -453,8 +454,8 @@ void frmLearnRunesMain::cmdSubjects_Click(int index)
 {
     switchPage(index);
     // The study page shows the rune its reset position and step buttons stand for.
-    if (index == 1 && !StudyList.empty())
-        ShowStudyRune(StudyList.front());
+    if (index == 1 && !m_study.StudyList.empty())
+        ShowStudyRune(m_study.StudyList.front());
 }
 
 void frmLearnRunesMain::ShowResultPage(const QString& resultList)
@@ -516,7 +517,7 @@ void frmLearnRunesMain::saveSettings(bool reportWriteFailure)
 
 void frmLearnRunesMain::Memorize_Stone()
 {
-    BuildStudyList({chkGroups[0]->isChecked(), chkGroups[1]->isChecked(), chkGroups[2]->isChecked()});
+    m_study.BuildStudyList({chkGroups[0]->isChecked(), chkGroups[1]->isChecked(), chkGroups[2]->isChecked()});
 }
 
 void frmLearnRunesMain::cmdMemorize_Click()
@@ -527,9 +528,9 @@ void frmLearnRunesMain::cmdMemorize_Click()
     SettingsValid = false;
     switchPage(1);
     Memorize_Stone();
-    if (!StudyList.empty())
-        ShowStudyRune(StudyList.front());
-    StudyPosition = 0;
+    if (!m_study.StudyList.empty())
+        ShowStudyRune(m_study.StudyList.front());
+    m_study.StudyPosition = 0;
 }
 
 void frmLearnRunesMain::ShowStudyRune(int rune)
@@ -555,6 +556,8 @@ void frmLearnRunesMain::ShowStudyRune(int rune)
 
 void frmLearnRunesMain::cmdNext_Click()
 {
+    const std::vector<int>& StudyList = m_study.StudyList;
+    int& StudyPosition = m_study.StudyPosition;
     const int count = int(StudyList.size());
     if (count == 0)
         return;
@@ -576,6 +579,8 @@ void frmLearnRunesMain::cmdNext_Click()
 
 void frmLearnRunesMain::cmdBack_Click()
 {
+    const std::vector<int>& StudyList = m_study.StudyList;
+    int& StudyPosition = m_study.StudyPosition;
     if (StudyList.empty())
         return;
     --StudyPosition;
@@ -607,7 +612,7 @@ void frmLearnRunesMain::cmdTestNext_Click(int index)
             return;
         }
         for (int i = 0; i < 3; ++i)
-            StonePositions[i] = chkTestType[i]->isChecked() ? PositionAsked : 0;
+            m_testRun.StonePositions[i] = chkTestType[i]->isChecked() ? PositionAsked : 0;
         bringStepToFront(fraTestLevel);
         break;
     case 2:
@@ -634,20 +639,23 @@ void frmLearnRunesMain::cmdTestBack_Click(int index)
 
 void frmLearnRunesMain::startKeywordTest()
 {
-    ShuffleQuestionOrder();
-    TestLevel = optTestLevel[0]->isChecked() ? BeginnerLevel : AdvancedLevel;
-    KeywordQuestionNo = 0;
+    m_testRun.ShuffleQuestionOrder();
+    m_testRun.TestLevel = optTestLevel[0]->isChecked() ? BeginnerLevel : AdvancedLevel;
+    m_testRun.KeywordQuestionNo = 0;
     cmdNextQuestion->setVisible(true);
     bringToFront(picTestKeywords);
 }
 
 void frmLearnRunesMain::startMeaningTest()
 {
-    ShuffleQuestionOrder();
-    TestLevel = optTestLevel[0]->isChecked() ? BeginnerLevel : AdvancedLevel;
-    MeaningQuestionNo = 0;
+    // The meaning window runs a run of its own, set up here with the positions of step 2, so
+    // that the keyword run of this window keeps its state.
+    TestRun run = m_testRun;
+    run.ShuffleQuestionOrder();
+    run.TestLevel = optTestLevel[0]->isChecked() ? BeginnerLevel : AdvancedLevel;
+    run.MeaningQuestionNo = 0;
     auto* meaningTest = platform::Forms::instance<frmLearnRunesMeaningTest>();
-    meaningTest->showNextButton();
+    meaningTest->startRun(run);
     platform::Forms::showMdiChild(meaningTest);
     frame()->hide();
     start_page::SetVisible(false);
@@ -657,7 +665,7 @@ void frmLearnRunesMain::startMeaningTest()
 
 void frmLearnRunesMain::ShowKeywordQuestion()
 {
-    const Question q = BuildKeywordQuestion();
+    const Question q = m_testRun.BuildKeywordQuestion();
     for (int i = 0; i < int(chkKeywords.size()); ++i) {
         chkKeywords[i]->setVisible(i < q.options.size());
         chkKeywords[i]->setChecked(false);
@@ -673,7 +681,7 @@ void frmLearnRunesMain::ShowKeywordQuestion()
 void frmLearnRunesMain::cmdNextQuestion_Click()
 {
     m_ticks.reset();
-    const NextPress press = PressNext(TestKind::Keywords, captionsOf(chkKeywords), ticksOf(chkKeywords));
+    const NextPress press = m_testRun.PressNext(TestKind::Keywords, captionsOf(chkKeywords), ticksOf(chkKeywords));
     m_ticks.TickedCount = press.tickedCount;
     switch (press.outcome) {
     case NextPress::Refused: platform::MsgBox(press.message, platform::vbCritical); break;
@@ -688,7 +696,7 @@ void frmLearnRunesMain::cmdNextQuestion_Click()
 
 void frmLearnRunesMain::chkKeywords_Click(int index)
 {
-    if (m_ticks.click(chkKeywords[index]->isChecked()))
+    if (m_ticks.click(chkKeywords[index]->isChecked(), m_testRun.RequiredTicks()))
         cmdNextQuestion->setFocus();
 }
 
@@ -705,14 +713,14 @@ void frmLearnRunesMain::chkGoal1_Click() { enableGoal(chkGoal1, cmdGoal1, txtGoa
 
 void frmLearnRunesMain::chkGoal2_Click() { enableGoal(chkGoal2, cmdGoal2, txtGoal2); }
 
-void frmLearnRunesMain::saveGoal(int goal, QPlainTextEdit* text)
+void frmLearnRunesMain::saveGoal(GoalFile& file, int goal, QPlainTextEdit* text)
 {
-    if (!SaveGoal(goal, text->toPlainText()))
+    if (!file.Save(exactPlainText(text)))
         platform::MsgBox(QStringLiteral("Goal %1 could not be saved. Please check that the program folder can be "
                                         "written to.").arg(goal),
                          platform::vbCritical);
 }
 
-void frmLearnRunesMain::cmdGoal1_Click() { saveGoal(1, txtGoal1); }
+void frmLearnRunesMain::cmdGoal1_Click() { saveGoal(m_goalFile1, 1, txtGoal1); }
 
-void frmLearnRunesMain::cmdGoal2_Click() { saveGoal(2, txtGoal2); }
+void frmLearnRunesMain::cmdGoal2_Click() { saveGoal(m_goalFile2, 2, txtGoal2); }

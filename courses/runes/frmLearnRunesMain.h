@@ -1,11 +1,12 @@
 #pragma once
 // The runes course window: six pages (settings, study, test set-up, keyword test, result,
-// goals) behind four page buttons, with the course's menus and link labels. The decisions
-// live in modLearnRunesStudy and modLearnRunesTest; this window only shows them.
+// goals) behind four page buttons, with the course's menus and link labels. The window owns
+// the study list and the keyword run; their rules live in the logic, this window shows them.
 #include <array>
 
-#include "courses/runes/modLearnRunesStudy.h"
-#include "courses/runes/modLearnRunesTest.h"
+#include "courses/runes/logic/modLearnRunesGoals.h"
+#include "courses/runes/logic/modLearnRunesStudy.h"
+#include "courses/runes/logic/modLearnRunesTest.h"
 #include "shell/course_window.h"
 
 class QCheckBox;
@@ -25,13 +26,16 @@ public:
 
     frmLearnRunesMain();
 
-
     // Builds the study list from the aett boxes.
     void Memorize_Stone();
     // The end of a meaning run: writes its list, shows this window again on the result page.
     void ShowResultPage(const QString& resultList);
     // A meaning run left before its end: shows this window again on the test set-up page.
     void ReturnToTestSetUp();
+
+    const modLearnRunes::StudyState& study() const { return m_study; }
+    // The run the wizard sets up and the keyword page runs.
+    const modLearnRunesTest::TestRun& testRun() const { return m_testRun; }
 
 protected:
     void loadStep() override;
@@ -74,11 +78,15 @@ private:
     // The Save action; a failed write is reported only when the user pressed Save itself.
     void saveSettings(bool reportWriteFailure);
     void enableGoal(QCheckBox* box, QPushButton* save, QPlainTextEdit* text);
-    void saveGoal(int goal, QPlainTextEdit* text);
+    void saveGoal(modLearnRunes::GoalFile& file, int goal, QPlainTextEdit* text);
 
     // Set by the Save action when the boxes pass its checks; read and cleared by Memorize.
     bool SettingsValid = false;
+    modLearnRunes::StudyState m_study;
+    modLearnRunesTest::TestRun m_testRun;
     modLearnRunesTest::TickCounter m_ticks;
+    modLearnRunes::GoalFile m_goalFile1{1};
+    modLearnRunes::GoalFile m_goalFile2{2};
 
     QAction* mnuExit = nullptr;
     std::array<QPushButton*, 4> cmdSubjects{};

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "courses/runes/frmLearnRunesMain.h"
-#include "courses/runes/option_check_box.h"
+#include "shell/option_check_box.h"
 #include "courses/runes/rune_pictures.h"
 #include "courses/runes/runes_widgets.h"
 #include "platform/message_box.h"
@@ -61,14 +61,13 @@ frmLearnRunesMeaningTest::frmLearnRunesMeaningTest() : ChildWindow(FormName, QSt
         inside->setContentsMargins(6, 4, 6, 4);
         chkMeaning[i] = named(new OptionCheckBox(shaMeaning[i]), elementName("chkMeaning", i));
         chkMeaning[i]->setCaption(QStringLiteral("Meaning"));
-        connect(chkMeaning[i], &QCheckBox::clicked, this, [this, i] { chkMeaning_Click(i); });
+        connect(chkMeaning[i], &QCheckBox::toggled, this, [this, i] { chkMeaning_Click(i); });
         inside->addWidget(chkMeaning[i]);
         options->addWidget(shaMeaning[i]);
     }
     options->addStretch(1);
     scroll->setWidget(list);
     layout->addWidget(scroll, 1);
-
 }
 
 void frmLearnRunesMeaningTest::Form_Unload()
@@ -82,11 +81,15 @@ void frmLearnRunesMeaningTest::Form_Unload()
         course->ReturnToTestSetUp();
 }
 
-void frmLearnRunesMeaningTest::showNextButton() { cmdNextQuestion1->setVisible(true); }
+void frmLearnRunesMeaningTest::startRun(const TestRun& run)
+{
+    m_testRun = run;
+    cmdNextQuestion1->setVisible(true);
+}
 
 void frmLearnRunesMeaningTest::ShowMeaningQuestion()
 {
-    const Question q = BuildMeaningQuestion();
+    const Question q = m_testRun.BuildMeaningQuestion();
     for (int i = 0; i < int(chkMeaning.size()); ++i) {
         const bool shown = i < q.options.size();
         chkMeaning[i]->setVisible(shown);
@@ -103,7 +106,7 @@ void frmLearnRunesMeaningTest::ShowMeaningQuestion()
 
 void frmLearnRunesMeaningTest::chkMeaning_Click(int index)
 {
-    if (m_ticks.click(chkMeaning[index]->isChecked()))
+    if (m_ticks.click(chkMeaning[index]->isChecked(), m_testRun.RequiredTicks()))
         cmdNextQuestion1->setFocus();
 }
 
@@ -116,7 +119,7 @@ void frmLearnRunesMeaningTest::cmdNextQuestion1_Click()
         captions << box->text();
         ticks << box->isChecked();
     }
-    const NextPress press = PressNext(TestKind::Meanings, captions, ticks);
+    const NextPress press = m_testRun.PressNext(TestKind::Meanings, captions, ticks);
     m_ticks.TickedCount = press.tickedCount;
     switch (press.outcome) {
     case NextPress::Refused: platform::MsgBox(press.message, platform::vbCritical); break;

@@ -3,7 +3,7 @@
 // window's place during a run and hands the result list back to it at the end.
 #include <array>
 
-#include "courses/runes/modLearnRunesTest.h"
+#include "courses/runes/logic/modLearnRunesTest.h"
 #include "shell/child_window.h"
 
 class QFrame;
@@ -18,8 +18,9 @@ public:
 
     frmLearnRunesMeaningTest();
 
-
-    void showNextButton();
+    // Takes the run the wizard set up and shows "Next"; the first press asks question 1.
+    void startRun(const modLearnRunesTest::TestRun& run);
+    const modLearnRunesTest::TestRun& testRun() const { return m_testRun; }
 
 protected:
     void Form_Unload() override;
@@ -32,6 +33,7 @@ private:
     void ShowMeaningQuestion();
     void finishRun(const QString& resultList);
 
+    modLearnRunesTest::TestRun m_testRun;
     modLearnRunesTest::TickCounter m_ticks;
     // True once the result list went back to the course window.
     bool m_runFinished = false;

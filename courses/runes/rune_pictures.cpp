@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "courses/runes/modLearnRunes.h"
+#include "courses/runes/logic/modLearnRunes.h"
 
 // The pictures live in the runes library, which is static, so its resources must be
 // registered once by hand; Q_INIT_RESOURCE has to stand outside any namespace.

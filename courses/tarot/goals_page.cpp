@@ -15,6 +15,7 @@
 #include "courses/tarot/logic/modGlobals.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
+#include "shell/exact_text.h"
 
 namespace {
 QDate today() { return platform::Now().date(); }
@@ -121,7 +122,7 @@ void GoalsPage::ClearGoalFields()
 
 void GoalsPage::AddGoal()
 {
-    goalList.AddGoal(txtGoalName->text(), mydtpStartingDate->value(), mydtpEndingDate->value(), txtGoalDesc->toPlainText());
+    goalList.AddGoal(txtGoalName->text(), mydtpStartingDate->value(), mydtpEndingDate->value(), exactPlainText(txtGoalDesc));
 }
 
 void GoalsPage::cmdNewGoal_Click()
@@ -159,7 +160,7 @@ void GoalsPage::cmdSaveGoals_Click()
     QTreeWidgetItem* updated = goalList.EditMode ? itemToUpdate() : nullptr;
     if (updated)
         goalList.UpdateGoal(GoalListView::positionFromKey(updated), txtGoalName->text(), mydtpStartingDate->value(),
-                            mydtpEndingDate->value(), txtGoalDesc->toPlainText(), Combo3->currentIndex());
+                            mydtpEndingDate->value(), exactPlainText(txtGoalDesc), Combo3->currentIndex());
     else
         AddGoal();
     // A save that cannot write keeps the goals as the file has them and the fields as typed.

@@ -1,10 +1,8 @@
 // The astrology course window, driven through its controls: load step, options page, learn
 // navigation, test run and report, menus, link labels and copy guard.
-#include "../../courses/astrology/astrology_course.h"
-#include "../../courses/astrology/astrology_pictures.h"
-#include "../../courses/astrology/frmLearnAstrologyMain.h"
-#include "../../courses/astrology/modLearnAstrology.h"
-#include "../../courses/astrology/modLearnAstrologyTest.h"
+#include "courses/astrology/astrology_course.h"
+#include "courses/astrology/astrology_pictures.h"
+#include "courses/astrology/frmLearnAstrologyMain.h"
 #include "../common/fixtures.h"
 #include "../common/test_registry.h"
 
@@ -17,7 +15,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
 #include <QTest>
@@ -42,7 +39,7 @@ QString labelText(QWidget* w, const QString& name) { return child<QLabel>(w, nam
 
 QString boxText(QWidget* w, int slot)
 {
-    return child<QPlainTextEdit>(w, QStringLiteral("txtAnswer_Choice_%1").arg(slot))->toPlainText();
+    return child<QTextEdit>(w, QStringLiteral("txtAnswer_Choice_%1").arg(slot))->toPlainText();
 }
 
 QStringList entries(QComboBox* list)
@@ -224,7 +221,7 @@ private slots:
         QCOMPARE(env->messages[1].style, platform::vbInformation);
         QCOMPARE(labelText(w, "lblLabel_2"), last);
         QCOMPARE(labelText(w, "lblLabel_3"), lastText);
-        QCOMPARE(CurrentIndex, records - 1);
+        QCOMPARE(w->runState().CurrentIndex, records - 1);
 
         // Back all the way to the first record, which is shown again from a fresh fill.
         for (int i = 1; i < records; ++i)
@@ -298,8 +295,8 @@ private slots:
         QCOMPARE(labelText(w, "lblLabel_2"), QStringLiteral("Jupiter"));
         click(w, "cmdBackToMain_0");
         QCOMPARE(frontPage(w), QStringLiteral("Frame1"));
-        QCOMPARE(CurrentIndex, 0);
-        QVERIFY(AttributeColumn.isEmpty() && NameColumn.isEmpty());
+        QCOMPARE(w->runState().CurrentIndex, 0);
+        QVERIFY(w->runState().AttributeColumn.isEmpty() && w->runState().NameColumn.isEmpty());
         QCOMPARE(child<QComboBox>(w, "cboLearnOptionMain")->currentIndex(), 1);
         QCOMPARE(child<QComboBox>(w, "cboLearnOptionSub")->currentIndex(), 5);
         pick(w, "cboLearnOptionSub", 2);
@@ -338,25 +335,25 @@ private slots:
         for (int q = 0; q < n; ++q) {
             QCOMPARE(labelText(w, "lblTest_0"), subjects[subject]);
             QCOMPARE(labelText(w, "lblTest_1"), attributeCaption);
-            const int item = QuestionItems[q];
-            const QString name = subject == 0   ? content::Signs::SignName[item]
-                                 : subject == 1 ? content::Planets::PlanetName[item]
-                                                : content::Houses::HouseNumber[item];
+            const int item = w->testState().QuestionItems[q];
+            const QString name = subject == 0   ? w->runState().Tables.Signs.SignName[item]
+                                 : subject == 1 ? w->runState().Tables.Planets.PlanetName[item]
+                                                : w->runState().Tables.Houses.HouseNumber[item];
             QCOMPARE(labelText(w, "lblTest_2"), name);
             QCOMPARE(child<QLabel>(w, "picTest")->isVisible(), subject != 2);
             // The boxes show the stored texts unchanged, "&&" and line breaks too.
             int slot = -1;
             for (int s = 0; s < SlotCount; ++s) {
-                QCOMPARE(boxText(w, s), asShown(ChoiceCaptions[s]));
-                if (slot < 0 && (ChoiceCaptions[s] == RightAnswers[q]) == answerRight)
+                QCOMPARE(boxText(w, s), asShown(w->testState().ChoiceCaptions[s]));
+                if (slot < 0 && (w->testState().ChoiceCaptions[s] == w->testState().RightAnswers[q]) == answerRight)
                     slot = s;
             }
             QVERIFY(slot >= 0);
             if (subject == 0 && item == 4)
-                QCOMPARE(boxText(w, int(std::find(ChoiceItems.begin(), ChoiceItems.end(), 4) - ChoiceItems.begin())),
+                QCOMPARE(boxText(w, int(std::find(w->testState().ChoiceItems.begin(), w->testState().ChoiceItems.end(), 4) - w->testState().ChoiceItems.begin())),
                          QStringLiteral("8 && 9"));
             // A click on a text selects the button beside it.
-            QTest::mouseClick(child<QPlainTextEdit>(w, QStringLiteral("txtAnswer_Choice_%1").arg(slot))->viewport(),
+            QTest::mouseClick(child<QTextEdit>(w, QStringLiteral("txtAnswer_Choice_%1").arg(slot))->viewport(),
                               Qt::LeftButton);
             QVERIFY(child<QRadioButton>(w, QStringLiteral("optAnswer_Choice_%1").arg(slot))->isChecked());
             click(w, "cmdNextQuestion");
@@ -365,7 +362,7 @@ private slots:
         QVERIFY(env->messages.empty());
         QCOMPARE(frontPage(w), QStringLiteral("Frame4"));
         auto* rtb = child<QTextEdit>(w, "RTB");
-        QCOMPARE(rtb->toPlainText(), asShown(ReportText()));
+        QCOMPARE(rtb->toPlainText(), asShown(w->testState().ReportText()));
         QVERIFY(rtb->toPlainText().endsWith(QStringLiteral("\n\n") + scoreLine));
         QVERIFY(rtb->toPlainText().startsWith(QStringLiteral("Velmora Learn Astrology Result\n\n") + subjects[subject]
                                               + QStringLiteral(" - ") + attributeCaption + QStringLiteral("\n\n")));
@@ -380,7 +377,7 @@ private slots:
         QTextDocument* report = child<QTextEdit>(w, "RTB")->document();
         // Every run of text at 12 points, bold as the report gives it; two-house values take two lines.
         QTextCursor cursor(report);
-        for (const ReportPart& part : ReportParts()) {
+        for (const ReportPart& part : w->testState().ReportParts()) {
             const QString text = asShown(part.text);
             for (qsizetype i = 0; i < text.size(); ++i) {
                 if (text[i] == QLatin1Char('\n')) {
@@ -404,20 +401,20 @@ private slots:
         // Untouched, every answer is the text of slot 0, selected by default.
         QStringList firstTexts;
         for (int q = 0; q < 12; ++q) {
-            firstTexts << ChoiceCaptions[0];
+            firstTexts << w->testState().ChoiceCaptions[0];
             click(w, "cmdNextQuestion");
         }
-        QCOMPARE(GivenAnswers.first(12), firstTexts);
+        QCOMPARE(w->testState().GivenAnswers.first(12), firstTexts);
         QCOMPARE(frontPage(w), QStringLiteral("Frame4"));
         click(w, "cmdBackToMain_1");
         QCOMPARE(frontPage(w), QStringLiteral("Frame1"));
-        QVERIFY(QuestionItems.isEmpty() && RightAnswers.isEmpty() && GivenAnswers.isEmpty());
+        QVERIFY(w->testState().QuestionItems.isEmpty() && w->testState().RightAnswers.isEmpty() && w->testState().GivenAnswers.isEmpty());
         QVERIFY(child<QRadioButton>(w, "optOption_1")->isChecked());
         QCOMPARE(child<QComboBox>(w, "cboTestOptionMain")->currentIndex(), 2);
         click(w, "cmdNext");
         QCOMPARE(frontPage(w), QStringLiteral("Frame3"));
-        QCOMPARE(CurrentIndex, 0);
-        QCOMPARE(QuestionCount(), 12);
+        QCOMPARE(w->runState().CurrentIndex, 0);
+        QCOMPARE(w->testState().QuestionCount(), 12);
         QCOMPARE(labelText(w, "lblTest_1"), QStringLiteral("Mantra"));
     }
 
@@ -458,13 +455,9 @@ private slots:
             click(w, "cmdNextQuestion");
         QGuiApplication::clipboard()->setText(QStringLiteral("copied answer"));
         QWidget* control = child<QWidget>(w, box);
-        QWidget* area = box == "RTB" ? qobject_cast<QTextEdit*>(control)->viewport()
-                                     : qobject_cast<QPlainTextEdit*>(control)->viewport();
+        QWidget* area = qobject_cast<QTextEdit*>(control)->viewport();
         if (event == "change") {
-            if (auto* rich = qobject_cast<QTextEdit*>(control))
-                rich->setPlainText(QStringLiteral("changed"));
-            else
-                qobject_cast<QPlainTextEdit*>(control)->setPlainText(QStringLiteral("changed"));
+            qobject_cast<QTextEdit*>(control)->setPlainText(QStringLiteral("changed"));
         } else if (event == "press") {
             QTest::mousePress(area, Qt::LeftButton);
         } else if (event == "move") {

@@ -1,5 +1,6 @@
 // Checks the layout and texts of the built-in astrology columns.
-#include "courses/astrology/modLearnAstrology.h"
+#include "courses/astrology/logic/modLearnAstrology.h"
+#include "british_spellings.h"
 #include "test_registry.h"
 
 #include <QSet>
@@ -12,42 +13,37 @@ using namespace modLearnAstrology;
 namespace {
 
 // Column `column` of a set named "sign", "planet" or "house".
-std::span<const QString> columnOf(const QString& set, int column)
+std::span<const QString> columnOf(const AstrologyTables& tables, const QString& set, int column)
 {
     if (set == QLatin1String("sign"))
-        return SignColumnAt(column);
+        return tables.SignColumnAt(column);
     if (set == QLatin1String("planet"))
-        return PlanetColumnAt(column);
-    return HouseColumnAt(column);
+        return tables.PlanetColumnAt(column);
+    return tables.HouseColumnAt(column);
 }
 
 int columnCountOf(const QString& set)
 {
     if (set == QLatin1String("sign"))
-        return Signs::ColumnCount;
+        return SignSet::ColumnCount;
     if (set == QLatin1String("planet"))
-        return Planets::ColumnCount;
-    return Houses::ColumnCount;
+        return PlanetSet::ColumnCount;
+    return HouseSet::ColumnCount;
 }
 
 const QStringList Sets{QStringLiteral("sign"), QStringLiteral("planet"), QStringLiteral("house")};
 
 // Every slot of every column of the three sets, in set, column and slot order.
-QStringList allSlots()
+QStringList allSlots(const AstrologyTables& tables)
 {
     QStringList all;
     for (const QString& set : Sets)
         for (int c = 0; c < columnCountOf(set); ++c)
-            for (const QString& text : columnOf(set, c))
+            for (const QString& text : columnOf(tables, set, c))
                 all.append(text);
     return all;
 }
 
-// Taken while the program starts, before any test can call a fill procedure.
-const bool ColumnsEmptyAtStart = [] {
-    const QStringList all = allSlots();
-    return !all.isEmpty() && std::all_of(all.begin(), all.end(), [](const QString& s) { return s.isEmpty(); });
-}();
 
 QStringList toList(std::span<const char* const> captions)
 {
@@ -73,49 +69,55 @@ class TestAstrologyTables : public QObject {
 private slots:
     void initTestCase()
     {
-        FillSignTables();
-        FillPlanetTables();
-        FillHouseTables();
+        tables.FillSignTables();
+        tables.FillPlanetTables();
+        tables.FillHouseTables();
     }
 
-    void columnsEmptyBeforeFirstFill() { QVERIFY(ColumnsEmptyAtStart); }
+    void columnsEmptyBeforeFirstFill()
+    {
+        const AstrologyTables fresh;
+        const QStringList all = allSlots(fresh);
+        QVERIFY(!all.isEmpty());
+        QVERIFY(std::all_of(all.begin(), all.end(), [](const QString& s) { return s.isEmpty(); }));
+    }
 
     void columnShapes()
     {
-        QCOMPARE(SignColumnAt(0).data(), Signs::SignName.data());
-        QCOMPARE(SignColumnAt(5).data(), Signs::PositiveTraits.data());
-        QCOMPARE(SignColumnAt(15).data(), Signs::FlowerEssence.data());
-        QCOMPARE(PlanetColumnAt(0).data(), Planets::PlanetName.data());
-        QCOMPARE(PlanetColumnAt(6).data(), Planets::CycleTime.data());
-        QCOMPARE(PlanetColumnAt(7).data(), Planets::RulerForHouse.data());
-        QCOMPARE(HouseColumnAt(0).data(), Houses::SignTitle.data());
-        QCOMPARE(HouseColumnAt(5).data(), Houses::Attributes.data());
-        QCOMPARE(HouseColumnAt(8).data(), Houses::HouseType.data());
-        for (int c = 0; c < Signs::ColumnCount; ++c)
-            QCOMPARE(SignColumnAt(c).size(), std::size_t(SignCount + 1));
-        for (int c = 0; c < Planets::ColumnCount; ++c)
-            QCOMPARE(PlanetColumnAt(c).size(), std::size_t(PlanetCount + 1));
-        for (int c = 0; c < Houses::ColumnCount; ++c)
-            QCOMPARE(HouseColumnAt(c).size(), std::size_t(HouseCount + 1));
-        QVERIFY(SignColumnAt(-1).empty());
-        QVERIFY(SignColumnAt(Signs::ColumnCount).empty());
-        QVERIFY(PlanetColumnAt(-1).empty());
-        QVERIFY(PlanetColumnAt(Planets::ColumnCount).empty());
-        QVERIFY(HouseColumnAt(-1).empty());
-        QVERIFY(HouseColumnAt(Houses::ColumnCount).empty());
+        QCOMPARE(tables.SignColumnAt(0).data(), tables.Signs.SignName.data());
+        QCOMPARE(tables.SignColumnAt(5).data(), tables.Signs.PositiveTraits.data());
+        QCOMPARE(tables.SignColumnAt(15).data(), tables.Signs.FlowerEssence.data());
+        QCOMPARE(tables.PlanetColumnAt(0).data(), tables.Planets.PlanetName.data());
+        QCOMPARE(tables.PlanetColumnAt(6).data(), tables.Planets.CycleTime.data());
+        QCOMPARE(tables.PlanetColumnAt(7).data(), tables.Planets.RulerForHouse.data());
+        QCOMPARE(tables.HouseColumnAt(0).data(), tables.Houses.SignTitle.data());
+        QCOMPARE(tables.HouseColumnAt(5).data(), tables.Houses.Attributes.data());
+        QCOMPARE(tables.HouseColumnAt(8).data(), tables.Houses.HouseType.data());
+        for (int c = 0; c < SignSet::ColumnCount; ++c)
+            QCOMPARE(tables.SignColumnAt(c).size(), std::size_t(SignCount + 1));
+        for (int c = 0; c < PlanetSet::ColumnCount; ++c)
+            QCOMPARE(tables.PlanetColumnAt(c).size(), std::size_t(PlanetCount + 1));
+        for (int c = 0; c < HouseSet::ColumnCount; ++c)
+            QCOMPARE(tables.HouseColumnAt(c).size(), std::size_t(HouseCount + 1));
+        QVERIFY(tables.SignColumnAt(-1).empty());
+        QVERIFY(tables.SignColumnAt(SignSet::ColumnCount).empty());
+        QVERIFY(tables.PlanetColumnAt(-1).empty());
+        QVERIFY(tables.PlanetColumnAt(PlanetSet::ColumnCount).empty());
+        QVERIFY(tables.HouseColumnAt(-1).empty());
+        QVERIFY(tables.HouseColumnAt(HouseSet::ColumnCount).empty());
         // Every column is a different array.
         QSet<const QString*> starts;
         for (const QString& set : Sets)
             for (int c = 0; c < columnCountOf(set); ++c)
-                starts.insert(columnOf(set, c).data());
-        QCOMPARE(starts.size(), Signs::ColumnCount + Planets::ColumnCount + Houses::ColumnCount);
+                starts.insert(columnOf(tables, set, c).data());
+        QCOMPARE(starts.size(), SignSet::ColumnCount + PlanetSet::ColumnCount + HouseSet::ColumnCount);
     }
 
     void usedSlotsFilledLastSlotEmpty()
     {
         for (const QString& set : Sets) {
             for (int c = 0; c < columnCountOf(set); ++c) {
-                const auto column = columnOf(set, c);
+                const auto column = columnOf(tables, set, c);
                 for (std::size_t i = 0; i + 1 < column.size(); ++i)
                     QVERIFY2(!column[i].isEmpty(), qPrintable(QStringLiteral("%1 %2 %3").arg(set).arg(c).arg(i)));
                 QVERIFY2(column.back().isEmpty(), qPrintable(QStringLiteral("%1 %2").arg(set).arg(c)));
@@ -239,7 +241,7 @@ private slots:
         QFETCH(int, column);
         QFETCH(int, item);
         QFETCH(QString, expected);
-        QCOMPARE(columnOf(set, column)[item], expected);
+        QCOMPARE(columnOf(tables, set, column)[item], expected);
     }
 
     void valuesThatFollowTheItemNumber()
@@ -248,14 +250,14 @@ private slots:
         const QStringList qualities{"Cardinal", "Fixed", "Mutable"};
         const QStringList types{"Angular House (Action)", "Succedent House (Fixed)", "Cadent House (Adaptable)"};
         for (int s = 0; s < SignCount; ++s) {
-            QCOMPARE(Signs::Element[s], elements[s % 4]);
-            QCOMPARE(Signs::Quality[s], qualities[s % 3]);
-            QCOMPARE(Signs::OppositeSign[s], Signs::SignName[(s + 6) % SignCount]);
+            QCOMPARE(tables.Signs.Element[s], elements[s % 4]);
+            QCOMPARE(tables.Signs.Quality[s], qualities[s % 3]);
+            QCOMPARE(tables.Signs.OppositeSign[s], tables.Signs.SignName[(s + 6) % SignCount]);
         }
         for (int h = 0; h < HouseCount; ++h) {
-            QCOMPARE(Houses::HouseType[h], types[h % 3]);
-            QCOMPARE(Houses::SignTitle[h], Signs::SignName[h]);
-            QCOMPARE(Houses::HouseSignRuler[h], Signs::SignName[h]);
+            QCOMPARE(tables.Houses.HouseType[h], types[h % 3]);
+            QCOMPARE(tables.Houses.SignTitle[h], tables.Signs.SignName[h]);
+            QCOMPARE(tables.Houses.HouseSignRuler[h], tables.Signs.SignName[h]);
         }
     }
 
@@ -286,7 +288,7 @@ private slots:
         QFETCH(int, column);
         QFETCH(QList<int>, items);
         QFETCH(QString, expected);
-        const auto values = columnOf(set, column);
+        const auto values = columnOf(tables, set, column);
         for (int item : items)
             QCOMPARE(values[item], expected);
         for (std::size_t i = 0; i + 1 < values.size(); ++i)
@@ -318,7 +320,7 @@ private slots:
         QFETCH(QString, set);
         QFETCH(int, column);
         QFETCH(int, distinct);
-        const auto values = columnOf(set, column);
+        const auto values = columnOf(tables, set, column);
         const QSet<QString> unique(values.begin(), values.end() - 1);
         QCOMPARE(unique.size(), distinct);
     }
@@ -343,14 +345,14 @@ private slots:
     {
         QFETCH(int, planet);
         QFETCH(QString, expected);
-        QCOMPARE(Planets::RulerForHouse[planet], expected);
+        QCOMPARE(tables.Planets.RulerForHouse[planet], expected);
         // Each line is a house's number and name, lower house first.
-        const QStringList lines = Planets::RulerForHouse[planet].split(QStringLiteral("\r\n"));
+        const QStringList lines = tables.Planets.RulerForHouse[planet].split(QStringLiteral("\r\n"));
         int previous = -1;
         for (const QString& line : lines) {
             int house = -1;
             for (int h = 0; h < HouseCount; ++h)
-                if (line == Houses::HouseNumber[h] + QStringLiteral(" - ") + Houses::HouseName[h])
+                if (line == tables.Houses.HouseNumber[h] + QStringLiteral(" - ") + tables.Houses.HouseName[h])
                     house = h;
             QVERIFY2(house > previous, qPrintable(line));
             previous = house;
@@ -359,36 +361,36 @@ private slots:
 
     void planetFillNeedsNoHouseFill()
     {
-        const auto names = Houses::HouseName;
-        const auto rulers = Planets::RulerForHouse;
-        Houses::HouseName.fill(QString());
-        Houses::HouseNumber.fill(QString());
-        Planets::RulerForHouse.fill(QString());
-        FillPlanetTables();
-        const bool same = Planets::RulerForHouse == rulers;
-        FillHouseTables();
+        const auto names = tables.Houses.HouseName;
+        const auto rulers = tables.Planets.RulerForHouse;
+        tables.Houses.HouseName.fill(QString());
+        tables.Houses.HouseNumber.fill(QString());
+        tables.Planets.RulerForHouse.fill(QString());
+        tables.FillPlanetTables();
+        const bool same = tables.Planets.RulerForHouse == rulers;
+        tables.FillHouseTables();
         QVERIFY(same);
-        QVERIFY(Houses::HouseName == names);
+        QVERIFY(tables.Houses.HouseName == names);
     }
 
     void fillingTwiceGivesTheSameValues()
     {
-        const QStringList before = allSlots();
-        Signs::PositiveTraits[4].clear();
-        Signs::LuckyNumber[9] = QStringLiteral("changed");
-        Planets::RulerForHouse[2].clear();
-        Houses::Attributes[11] = QStringLiteral("changed");
-        Houses::HouseType[0].clear();
-        Signs::FlowerEssence[SignCount] = QStringLiteral("last slot");
+        const QStringList before = allSlots(tables);
+        tables.Signs.PositiveTraits[4].clear();
+        tables.Signs.LuckyNumber[9] = QStringLiteral("changed");
+        tables.Planets.RulerForHouse[2].clear();
+        tables.Houses.Attributes[11] = QStringLiteral("changed");
+        tables.Houses.HouseType[0].clear();
+        tables.Signs.FlowerEssence[SignCount] = QStringLiteral("last slot");
         for (int round = 0; round < 2; ++round) {
-            FillSignTables();
-            FillPlanetTables();
-            FillHouseTables();
+            tables.FillSignTables();
+            tables.FillPlanetTables();
+            tables.FillHouseTables();
         }
         // The last slot is never assigned by a fill.
-        QCOMPARE(Signs::FlowerEssence[SignCount], QStringLiteral("last slot"));
-        Signs::FlowerEssence[SignCount] = QString();
-        QCOMPARE(allSlots(), before);
+        QCOMPARE(tables.Signs.FlowerEssence[SignCount], QStringLiteral("last slot"));
+        tables.Signs.FlowerEssence[SignCount] = QString();
+        QCOMPARE(allSlots(tables), before);
     }
 
     void proseLengths_data()
@@ -399,17 +401,17 @@ private slots:
         QTest::addColumn<int>("minLength");
         QTest::addColumn<int>("maxLength");
         for (int s = 0; s < SignCount; ++s) {
-            const QByteArray name = Signs::SignName[s].toLatin1();
+            const QByteArray name = tables.Signs.SignName[s].toLatin1();
             QTest::newRow("positive " + name) << "sign" << SignPositive << s << 513 << 1000;
             QTest::newRow("negative " + name) << "sign" << SignNegative << s << 331 << 655;
         }
         for (int p = 0; p < PlanetCount; ++p) {
-            const QByteArray name = Planets::PlanetName[p].toLatin1();
+            const QByteArray name = tables.Planets.PlanetName[p].toLatin1();
             QTest::newRow("positive " + name) << "planet" << PlanetPositive << p << 194 << 569;
             QTest::newRow("negative " + name) << "planet" << PlanetNegative << p << 157 << 517;
         }
         for (int h = 0; h < HouseCount; ++h)
-            QTest::newRow(Houses::HouseNumber[h].toLatin1()) << "house" << HouseAttributes << h << 588 << 730;
+            QTest::newRow(tables.Houses.HouseNumber[h].toLatin1()) << "house" << HouseAttributes << h << 588 << 730;
     }
 
     void proseLengths()
@@ -419,7 +421,7 @@ private slots:
         QFETCH(int, item);
         QFETCH(int, minLength);
         QFETCH(int, maxLength);
-        const QString& text = columnOf(set, column)[item];
+        const QString& text = columnOf(tables, set, column)[item];
         QVERIFY2(text.size() >= minLength && text.size() <= maxLength,
                  qPrintable(QStringLiteral("length %1").arg(text.size())));
         QVERIFY(!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')));
@@ -432,30 +434,30 @@ private slots:
     {
         const auto you = QStringLiteral("You ");
         for (int s = 0; s < SignCount; ++s) {
-            QVERIFY2(Signs::PositiveTraits[s].startsWith(you), qPrintable(Signs::SignName[s]));
-            QVERIFY2(Signs::NegativeTraits[s].startsWith(you), qPrintable(Signs::SignName[s]));
+            QVERIFY2(tables.Signs.PositiveTraits[s].startsWith(you), qPrintable(tables.Signs.SignName[s]));
+            QVERIFY2(tables.Signs.NegativeTraits[s].startsWith(you), qPrintable(tables.Signs.SignName[s]));
         }
         // Sun to Saturn describe the planet; Uranus, Neptune and Pluto speak to the reader.
         for (int p = 0; p < PlanetCount; ++p) {
             const bool outer = p >= 7;
-            QVERIFY2(Planets::PositiveTraits[p].startsWith(you) == outer, qPrintable(Planets::PlanetName[p]));
-            QVERIFY2(Planets::NegativeTraits[p].contains(QStringLiteral("You")) == outer,
-                     qPrintable(Planets::PlanetName[p]));
+            QVERIFY2(tables.Planets.PositiveTraits[p].startsWith(you) == outer, qPrintable(tables.Planets.PlanetName[p]));
+            QVERIFY2(tables.Planets.NegativeTraits[p].contains(QStringLiteral("You")) == outer,
+                     qPrintable(tables.Planets.PlanetName[p]));
             if (!outer)
-                QVERIFY2(Planets::PositiveTraits[p].contains(Planets::PlanetName[p]),
-                         qPrintable(Planets::PlanetName[p]));
+                QVERIFY2(tables.Planets.PositiveTraits[p].contains(tables.Planets.PlanetName[p]),
+                         qPrintable(tables.Planets.PlanetName[p]));
         }
         for (int h = 0; h < HouseCount; ++h)
-            QVERIFY2(Houses::Attributes[h].contains(QStringLiteral(" you")), qPrintable(Houses::HouseNumber[h]));
+            QVERIFY2(tables.Houses.Attributes[h].contains(QStringLiteral(" you")), qPrintable(tables.Houses.HouseNumber[h]));
     }
 
     void proseTextsAreAllDifferent()
     {
         QSet<QString> texts;
-        for (const auto* column : {&Signs::PositiveTraits, &Signs::NegativeTraits, &Houses::Attributes})
+        for (const auto* column : {&tables.Signs.PositiveTraits, &tables.Signs.NegativeTraits, &tables.Houses.Attributes})
             for (int i = 0; i < SignCount; ++i)
                 texts.insert((*column)[i]);
-        for (const auto* column : {&Planets::PositiveTraits, &Planets::NegativeTraits})
+        for (const auto* column : {&tables.Planets.PositiveTraits, &tables.Planets.NegativeTraits})
             for (int i = 0; i < PlanetCount; ++i)
                 texts.insert((*column)[i]);
         QCOMPARE(texts.size(), 3 * SignCount + 2 * PlanetCount);
@@ -463,11 +465,11 @@ private slots:
 
     void leoIsTheLongestText()
     {
-        const QString& leo = Signs::PositiveTraits[4];
+        const QString& leo = tables.Signs.PositiveTraits[4];
         QCOMPARE(leo.size(), 1000);
         QVERIFY(leo.startsWith(QStringLiteral("You ")));
         int others = 0;
-        for (const QString& text : allSlots()) {
+        for (const QString& text : allSlots(tables)) {
             if (text == leo)
                 continue;
             QVERIFY2(text.size() < leo.size(), qPrintable(text.left(40)));
@@ -481,12 +483,12 @@ private slots:
         QTest::addColumn<QString>("actual");
         QTest::addColumn<QString>("expected");
         QTest::newRow("Neptune positive")
-            << Planets::PositiveTraits[8]
+            << tables.Planets.PositiveTraits[8]
             << "You are bound to be spiritually inclined. You have very good intuitive powers. You have very good "
                "creative and artistic abilities. You are born spiritual leaders. You are a genius in the making "
                "only if you put your mind to it.";
         QTest::newRow("Pluto negative")
-            << Planets::NegativeTraits[9]
+            << tables.Planets.NegativeTraits[9]
             << "You can be very aggressive and dominating. Do not resort to violence at any cost. Your controlling "
                "nature can prove to be too difficult to handle for others.";
     }
@@ -500,7 +502,7 @@ private slots:
 
     void accentOnlyInFifthHouse()
     {
-        const QString& fifth = Houses::Attributes[4];
+        const QString& fifth = tables.Houses.Attributes[4];
         int nonAscii = 0;
         for (qsizetype i = 0; i < fifth.size(); ++i) {
             if (fifth[i].unicode() <= 126)
@@ -516,7 +518,7 @@ private slots:
         // Everything else is printable ASCII; only the two-house lines hold a line break.
         for (const QString& set : Sets) {
             for (int c = 0; c < columnCountOf(set); ++c) {
-                const auto column = columnOf(set, c);
+                const auto column = columnOf(tables, set, c);
                 for (std::size_t i = 0; i < column.size(); ++i) {
                     if (set == QLatin1String("house") && c == HouseAttributes && i == 4)
                         continue;
@@ -539,16 +541,16 @@ private slots:
                                               "Keywords", "Positive Traits", "Negative Traits", "Element",
                                               "Ruling Planet", "Lucky Number", "Lucky Color", "Lucky Day",
                                               "Birthstone", "Quality", "Anatomy", "Flower Essence"}
-                               << Signs::ColumnCount;
+                               << SignSet::ColumnCount;
         QTest::newRow("planets") << toList(PlanetAttributeCaptions())
                                  << QStringList{"Glyphs (Image)", "Ruler for Sign", "Keywords", "Positive Traits",
                                                 "Negative Traits", "Anatomy", "Time to complete one Cycle",
                                                 "Ruler for House"}
-                                 << Planets::ColumnCount;
+                                 << PlanetSet::ColumnCount;
         QTest::newRow("houses") << toList(HouseAttributeCaptions())
                                 << QStringList{"House Name", "House Planet Ruler", "House Sign Ruler", "Attributes",
                                                "Keywords", "Mantra", "House Type"}
-                                << Houses::ColumnCount - 2;
+                                << HouseSet::ColumnCount - 2;
     }
 
     void captions()
@@ -586,6 +588,16 @@ private slots:
         QFETCH(QString, expected);
         QCOMPARE(actual, expected);
     }
+
+    // One spelling through all course texts: American.
+    void textsUseAmericanSpelling()
+    {
+        for (const QString& text : allSlots(tables))
+            QVERIFY2(FirstBritishSpelling(text).isEmpty(), qPrintable(FirstBritishSpelling(text)));
+    }
+
+private:
+    AstrologyTables tables;
 };
 
 ORVANEL_TEST(TestAstrologyTables)

@@ -1,11 +1,8 @@
 // The numerology course window, driven through its controls: load step, wizard paths and
 // their messages, learn walks, test runs with their reports, printing, menus, link labels,
 // copy guard, layout and closing.
-#include "../../courses/numerology/frmLearnNumerologyMain.h"
-#include "../../courses/numerology/modLearnNumerology.h"
-#include "../../courses/numerology/modLearnNumerologyRun.h"
-#include "../../courses/numerology/modLearnNumerologyTest.h"
-#include "../../courses/numerology/numerology_course.h"
+#include "courses/numerology/frmLearnNumerologyMain.h"
+#include "courses/numerology/numerology_course.h"
 #include "../common/fixtures.h"
 #include "../common/test_registry.h"
 
@@ -19,7 +16,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,7 +46,7 @@ frmLearnNumerologyMain* openCourse() { return platform::Forms::instance<frmLearn
 QString labelText(QWidget* w, const QString& name) { return child<QLabel>(w, name)->text(); }
 QString frameCaption(QWidget* w, int k) { return child<QGroupBox>(w, QStringLiteral("fraOption_%1").arg(k))->title(); }
 QString richText(QWidget* w, const QString& name) { return child<QTextEdit>(w, name)->toPlainText(); }
-QString rowText(QWidget* w, int i) { return child<QPlainTextEdit>(w, QStringLiteral("txtOption_%1").arg(i))->toPlainText(); }
+QString rowText(QWidget* w, int i) { return child<QTextEdit>(w, QStringLiteral("txtOption_%1").arg(i))->toPlainText(); }
 bool selected(QWidget* w, const QString& name) { return child<QAbstractButton>(w, name)->isChecked(); }
 
 void clickAll(QWidget* w, const QStringList& controls)
@@ -121,7 +117,6 @@ private slots:
     void init()
     {
         env = std::make_unique<TestEnvironment>();
-        test::EndTest();
     }
     void cleanup()
     {
@@ -149,7 +144,7 @@ private slots:
         QCOMPARE(labelText(w, "lblCaption_3"), QStringLiteral("Select one option below and click on the button to continue."));
         QCOMPARE(child<QPushButton>(w, "cmdNext")->text(), QStringLiteral("Click Here To Proceed"));
         for (int s = 0; s < 15; ++s)
-            QCOMPARE(child<QCheckBox>(w, QStringLiteral("chkSubject_%1").arg(s))->text(), content::SubjectName[s]);
+            QCOMPARE(child<QCheckBox>(w, QStringLiteral("chkSubject_%1").arg(s))->text(), w->runState().Tables.SubjectName[s]);
         for (const char* box : {"RTBLearn", "RTBTestResult", "RTB1", "txtOption_0", "txtOption_4"})
             QVERIFY(!child<QWidget>(w, box)->accessibleName().isEmpty());
         QVERIFY(env->messages.empty());
@@ -212,8 +207,8 @@ private slots:
         QCOMPARE(frameCaption(w, page.right(1).toInt()), caption);
         QCOMPARE(labelText(w, "lblCaption_5"), subjectsPrompt);
         QCOMPARE(labelText(w, "lblCaption_6"), questionPrompt);
-        QCOMPARE(LearnMode, learn);
-        QCOMPARE(BySignificance, bySignificance);
+        QCOMPARE(w->runState().LearnMode, learn);
+        QCOMPARE(w->runState().BySignificance, bySignificance);
         QVERIFY(env->messages.empty());
         if (page == "fraOption_3") {
             // Back keeps the ticks on the subject-choice page.
@@ -315,15 +310,15 @@ private slots:
         for (int s = 0; s < 15; ++s)
             QVERIFY(!selected(w, QStringLiteral("chkSubject_%1").arg(s)));
         const int first = *std::min_element(ticked.begin(), ticked.end());
-        QCOMPARE(labelText(w, "lblLearnSubject"), content::SubjectName[first]);
+        QCOMPARE(labelText(w, "lblLearnSubject"), w->runState().Tables.SubjectName[first]);
         // Every value of the subject: its heading, its text and an empty line.
         const QStringList lines = richText(w, "RTBLearn").split(QLatin1Char('\n'));
-        const int values = content::SubjectEnd[first] - content::SubjectStart[first] + 1;
+        const int values = w->runState().Tables.SubjectEnd[first] - w->runState().Tables.SubjectStart[first] + 1;
         QCOMPARE(lines.size(), 3 * values + 1);
         for (int v = 0; v < values; ++v) {
-            const int entry = content::SubjectStart[first] + v;
-            QCOMPARE(lines[3 * v], content::SubjectName[first] + QLatin1Char(' ') + QString::number(content::InterpNumber[entry]));
-            QCOMPARE(lines[3 * v + 1], content::InterpText[entry]);
+            const int entry = w->runState().Tables.SubjectStart[first] + v;
+            QCOMPARE(lines[3 * v], w->runState().Tables.SubjectName[first] + QLatin1Char(' ') + QString::number(w->runState().Tables.InterpNumber[entry]));
+            QCOMPARE(lines[3 * v + 1], w->runState().Tables.InterpText[entry]);
         }
         if (first == 0)
             QCOMPARE(lines[27] + QLatin1Char(',') + lines[30], QStringLiteral("Life Path Number 11,Life Path Number 22"));
@@ -331,7 +326,7 @@ private slots:
             env->messages.clear();
             click(w, steps[i] == QLatin1Char('N') ? "cmdNextLearn" : "cmdBackLearn");
             QCOMPARE(env->lastPrompt(), messages[i]);
-            QCOMPARE(labelText(w, "lblLearnSubject"), content::SubjectName[shown[i]]);
+            QCOMPARE(labelText(w, "lblLearnSubject"), w->runState().Tables.SubjectName[shown[i]]);
         }
     }
 
@@ -380,22 +375,22 @@ private slots:
             const QString heading = labelText(w, "lblSubjectName");
             QString correct;
             if (bySignificance) {
-                const int s = test::QuestionSubjects[q];
-                QCOMPARE(heading, content::SubjectName[s]);
-                correct = content::Significance[s];
+                const int s = w->testState().QuestionSubjects[q];
+                QCOMPARE(heading, w->runState().Tables.SubjectName[s]);
+                correct = w->runState().Tables.Significance[s];
             } else {
-                const int item = test::TestItems[q];
+                const int item = w->testState().TestItems[q];
                 QVERIFY(subjects.contains(content::OwnerSubject(item)));
-                QCOMPARE(heading, content::SubjectName[content::OwnerSubject(item)] + QLatin1Char(' ')
-                                      + QString::number(content::InterpNumber[item]));
-                correct = content::InterpText[item];
+                QCOMPARE(heading, w->runState().Tables.SubjectName[content::OwnerSubject(item)] + QLatin1Char(' ')
+                                      + QString::number(w->runState().Tables.InterpNumber[item]));
+                correct = w->runState().Tables.InterpText[item];
             }
             int row = 0;
             while ((rowText(w, row) == correct) != answerRight)
                 ++row;
             QVERIFY(row < 5);
             // Pressing the mouse on a choice's text selects its button.
-            QTest::mousePress(child<QPlainTextEdit>(w, QStringLiteral("txtOption_%1").arg(row))->viewport(),
+            QTest::mousePress(child<QTextEdit>(w, QStringLiteral("txtOption_%1").arg(row))->viewport(),
                               Qt::LeftButton);
             QVERIFY(selected(w, QStringLiteral("optChoice_%1").arg(row)));
             report += heading + QStringLiteral("\nYour Choice: \n") + rowText(w, row)
@@ -414,7 +409,7 @@ private slots:
         for (const QString& block : report.split(QStringLiteral("\n\n"), Qt::SkipEmptyParts))
             headings << block.section(QLatin1Char('\n'), 0, 0);
         QCOMPARE(boldBlocks(child<QTextEdit>(w, "RTBTestResult")->document()), headings);
-        QVERIFY(!test::TestBuilt);
+        QVERIFY(!w->testState().TestBuilt);
     }
 
     void aNewTestDrawsANewSet()
@@ -428,8 +423,8 @@ private slots:
         w = openCourse();
         choose(w, false, true);
         QCOMPARE(labelText(w, "lblQuestionNo"), QStringLiteral("Question 1 of 10"));
-        QVERIFY(test::TestItems.isEmpty());
-        const QList<std::int16_t> first(test::QuestionSubjects.begin(), test::QuestionSubjects.begin() + 10);
+        QVERIFY(w->testState().TestItems.isEmpty());
+        const QList<std::int16_t> first(w->testState().QuestionSubjects.begin(), w->testState().QuestionSubjects.begin() + 10);
         QCOMPARE(QSet<std::int16_t>(first.begin(), first.end()).size(), 10);
         for (int q = 0; q < 10; ++q)
             clickAll(w, {"optChoice_3", "cmdNextQuestion"});
@@ -439,7 +434,7 @@ private slots:
         clickAll(w, {"cmdNext", "cmdNext2"});
         QVERIFY(env->messages.empty());
         QCOMPARE(labelText(w, "lblQuestionNo"), QStringLiteral("Question 1 of 10"));
-        QVERIFY(test::TestBuilt);
+        QVERIFY(w->testState().TestBuilt);
     }
 
     void printingSendsTheReportBetweenTwoReportLines()
@@ -503,15 +498,11 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("copied text"));
         QWidget* control = child<QWidget>(w, box);
         auto* rich = qobject_cast<QTextEdit*>(control);
-        auto* plain = qobject_cast<QPlainTextEdit*>(control);
         if (event == QEvent::None) {
             // A change made by the program counts too.
-            if (rich)
-                rich->setPlainText(QStringLiteral("changed"));
-            else
-                plain->setPlainText(QStringLiteral("changed"));
+            rich->setPlainText(QStringLiteral("changed"));
         } else {
-            mouse(rich ? rich->viewport() : plain->viewport(), QEvent::Type(event));
+            mouse(rich->viewport(), QEvent::Type(event));
         }
         QCOMPARE(QGuiApplication::clipboard()->text().isEmpty(), guarded);
     }

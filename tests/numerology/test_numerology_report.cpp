@@ -1,14 +1,13 @@
 // The numerology result report without a window: its runs of text, the score and the end of
 // the test.
-#include "../../courses/numerology/modLearnNumerology.h"
-#include "../../courses/numerology/modLearnNumerologyRun.h"
-#include "../../courses/numerology/modLearnNumerologyTest.h"
+#include "courses/numerology/logic/modLearnNumerologyTest.h"
 #include "../common/fixtures.h"
 #include "../common/test_registry.h"
 
 #include <QTest>
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 using namespace modLearnNumerologyRun;
 using namespace modLearnNumerologyTest;
@@ -21,11 +20,12 @@ private slots:
     void init()
     {
         env = std::make_unique<TestEnvironment>();
-        content::FillNumerologyTables();
+        course.emplace();
+        course->run.Tables.FillNumerologyTables();
     }
     void cleanup()
     {
-        EndTest();
+        course.reset();
         env.reset();
     }
 
@@ -33,14 +33,14 @@ private slots:
     // copy differing in case or blanks does not.
     void interpretationReport()
     {
-        BySignificance = false;
-        TestBuilt = true;
-        SubjectChosen.fill(true);
-        TestItems = {81, 82, 83, 75, 124, 0};
-        const QStringList given{content::InterpText[90], content::InterpText[82].toUpper(),
-                                content::InterpText[83] + QLatin1Char(' '), content::InterpText[75], QString()};
-        InterpretationAnswers = given + QStringList{QString()};
-        const Report report = ShowNumerologyResult();
+        course->run.BySignificance = false;
+        course->test.TestBuilt = true;
+        course->run.SubjectChosen.fill(true);
+        course->test.TestItems = {81, 82, 83, 75, 124, 0};
+        const QStringList given{course->run.Tables.InterpText[90], course->run.Tables.InterpText[82].toUpper(),
+                                course->run.Tables.InterpText[83] + QLatin1Char(' '), course->run.Tables.InterpText[75], QString()};
+        course->test.InterpretationAnswers = given + QStringList{QString()};
+        const Report report = course->test.ShowNumerologyResult();
 
         QCOMPARE(report.caption, QStringLiteral("Test Result: Interpretation"));
         const QStringList headings{"Life Path / Expression Bridge Number 6", "Life Path / Expression Bridge Number 7",
@@ -51,38 +51,45 @@ private slots:
             QCOMPARE(report.parts[2 * q], (ReportPart{headings[q] + QStringLiteral("\r\n"), true}));
             QCOMPARE(report.parts[2 * q + 1],
                      (ReportPart{QStringLiteral("Your Choice: \r\n") + given[q] + QStringLiteral("\r\nCorrect Choice: \r\n")
-                                     + content::InterpText[items[q]] + QStringLiteral("\r\n\r\n"),
+                                     + course->run.Tables.InterpText[items[q]] + QStringLiteral("\r\n\r\n"),
                                  false}));
         }
         QCOMPARE(report.parts.size(), 11);
         QCOMPARE(report.parts.last(), (ReportPart{QStringLiteral("2 Correct out of 5 Questions"), false}));
 
         // The result ends the test: the set and the answers are released, the choice cleared.
-        QVERIFY(!TestBuilt);
-        QVERIFY(TestItems.isEmpty() && InterpretationAnswers.isEmpty());
-        QVERIFY(std::none_of(SubjectChosen.begin(), SubjectChosen.end(), [](bool chosen) { return chosen; }));
+        QVERIFY(!course->test.TestBuilt);
+        QVERIFY(course->test.TestItems.isEmpty() && course->test.InterpretationAnswers.isEmpty());
+        QVERIFY(std::none_of(course->run.SubjectChosen.begin(), course->run.SubjectChosen.end(), [](bool chosen) { return chosen; }));
     }
 
     void significanceReportEndsTheTest()
     {
-        BySignificance = true;
-        TestBuilt = true;
+        course->run.BySignificance = true;
+        course->test.TestBuilt = true;
         for (int q = 0; q < 10; ++q) {
-            QuestionSubjects[q] = std::int16_t(q + 5);
-            SignificanceAnswers[q] = content::Significance[q < 7 ? q + 5 : 0];
+            course->test.QuestionSubjects[q] = std::int16_t(q + 5);
+            course->test.SignificanceAnswers[q] = course->run.Tables.Significance[q < 7 ? q + 5 : 0];
         }
-        const Report report = ShowNumerologyResult();
+        const Report report = course->test.ShowNumerologyResult();
         QCOMPARE(report.caption, QStringLiteral("Test Result: Significance"));
         QCOMPARE(report.parts.first(), (ReportPart{QStringLiteral("Life Path / Expression Bridge Number\r\n"), true}));
         QCOMPARE(report.parts.last(), (ReportPart{QStringLiteral("7 Correct out of 10 Questions"), false}));
-        QVERIFY(std::all_of(QuestionSubjects.begin(), QuestionSubjects.end(), [](auto s) { return s == 0; }));
-        QVERIFY(std::all_of(SignificanceAnswers.begin(), SignificanceAnswers.end(), [](auto& a) { return a.isEmpty(); }));
+        QVERIFY(std::all_of(course->test.QuestionSubjects.begin(), course->test.QuestionSubjects.end(), [](auto s) { return s == 0; }));
+        QVERIFY(std::all_of(course->test.SignificanceAnswers.begin(), course->test.SignificanceAnswers.end(), [](auto& a) { return a.isEmpty(); }));
         // The score starts at 0 for every report.
-        QCOMPARE(ShowNumerologyResult().parts.last().text, QStringLiteral("0 Correct out of 10 Questions"));
+        QCOMPARE(course->test.ShowNumerologyResult().parts.last().text, QStringLiteral("0 Correct out of 10 Questions"));
     }
 
 private:
+    // A course as a window owns it: the wizard state and the test on it.
+    struct Course {
+        NumerologyRun run;
+        NumerologyTest test{run};
+    };
+
     std::unique_ptr<TestEnvironment> env;
+    std::optional<Course> course;
 };
 
 ORVANEL_TEST(TestNumerologyReport)

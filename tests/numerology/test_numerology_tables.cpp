@@ -2,7 +2,8 @@
 // the shape and length of every built-in text.
 #include <QTest>
 
-#include "courses/numerology/modLearnNumerology.h"
+#include "courses/numerology/logic/modLearnNumerology.h"
+#include "british_spellings.h"
 #include "test_registry.h"
 
 using namespace modLearnNumerology;
@@ -78,7 +79,7 @@ class TestNumerologyTables : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { FillNumerologyTables(); }
+    void initTestCase() { tables.FillNumerologyTables(); }
 
     void counts()
     {
@@ -93,41 +94,41 @@ private slots:
     {
         QFETCH(int, subject);
         const SubjectInfo& info = subjects()[subject];
-        QCOMPARE(SubjectName[subject], QString::fromLatin1(info.name));
-        QCOMPARE(int(SubjectStart[subject]), info.start);
-        QCOMPARE(int(SubjectEnd[subject]), info.end);
+        QCOMPARE(tables.SubjectName[subject], QString::fromLatin1(info.name));
+        QCOMPARE(int(tables.SubjectStart[subject]), info.start);
+        QCOMPARE(int(tables.SubjectEnd[subject]), info.end);
         QCOMPARE(info.end - info.start + 1, int(info.values.size()));
         for (int i = 0; i < info.values.size(); ++i)
-            QCOMPARE(int(InterpNumber[info.start + i]), info.values[i]);
+            QCOMPARE(int(tables.InterpNumber[info.start + i]), info.values[i]);
     }
 
     void slicesContiguous()
     {
-        QCOMPARE(int(SubjectStart[0]), 0);
+        QCOMPARE(int(tables.SubjectStart[0]), 0);
         for (int s = 0; s + 1 < SubjectCount; ++s)
-            QCOMPARE(int(SubjectStart[s + 1]), SubjectEnd[s] + 1);
-        QCOMPARE(int(SubjectEnd[SubjectCount - 1]), EntryCount - 1);
+            QCOMPARE(int(tables.SubjectStart[s + 1]), tables.SubjectEnd[s] + 1);
+        QCOMPARE(int(tables.SubjectEnd[SubjectCount - 1]), EntryCount - 1);
         const QList<int> starts{0, 11, 22, 33, 44, 75, 84, 93, 102, 113, 124, 133, 144, 153, 162};
         const QList<int> ends{10, 21, 32, 43, 74, 83, 92, 101, 112, 123, 132, 143, 152, 161, 170};
         for (int s = 0; s < SubjectCount; ++s) {
-            QCOMPARE(int(SubjectStart[s]), starts[s]);
-            QCOMPARE(int(SubjectEnd[s]), ends[s]);
+            QCOMPARE(int(tables.SubjectStart[s]), starts[s]);
+            QCOMPARE(int(tables.SubjectEnd[s]), ends[s]);
         }
     }
 
     void slotFifteenEmpty()
     {
-        QVERIFY(SubjectName[15].isEmpty());
-        QVERIFY(Significance[15].isEmpty());
-        QVERIFY(Calculation[15].isEmpty());
-        QCOMPARE(int(SubjectStart[15]), 0);
-        QCOMPARE(int(SubjectEnd[15]), 0);
+        QVERIFY(tables.SubjectName[15].isEmpty());
+        QVERIFY(tables.Significance[15].isEmpty());
+        QVERIFY(tables.Calculation[15].isEmpty());
+        QCOMPARE(int(tables.SubjectStart[15]), 0);
+        QCOMPARE(int(tables.SubjectEnd[15]), 0);
     }
 
     void valuesOnlyWhereAllowed()
     {
         for (int e = 0; e < EntryCount; ++e) {
-            const int v = InterpNumber[e];
+            const int v = tables.InterpNumber[e];
             const int s = OwnerSubject(e);
             if (v == 0)
                 QVERIFY2(s == 5 || s == 6 || s == 10, qPrintable(QString::number(e)));
@@ -171,7 +172,7 @@ private slots:
     {
         for (int e = 0; e < EntryCount; ++e) {
             const int s = OwnerSubject(e);
-            QCOMPARE(EntryHeading(e), SubjectName[s] + QLatin1Char(' ') + QString::number(InterpNumber[e]));
+            QCOMPARE(EntryHeading(e), tables.SubjectName[s] + QLatin1Char(' ') + QString::number(tables.InterpNumber[e]));
         }
     }
 
@@ -201,22 +202,22 @@ private slots:
         QTest::addColumn<QString>("actual");
         QTest::addColumn<QString>("expected");
         QTest::newRow("significance 0")
-            << Significance[0]
+            << tables.Significance[0]
             << QStringLiteral("This represents who you are at birth. It gives a broad outline of the various "
                               "good and bad opportunities, struggles that you may have to face throughout "
                               "your life.");
         QTest::newRow("significance 12")
-            << Significance[12]
+            << tables.Significance[12]
             << QStringLiteral("What you think, imagine and do during the day sets the platform and example "
                               "for the days to come.");
         QTest::newRow("calculation 0")
-            << Calculation[0]
+            << tables.Calculation[0]
             << QStringLiteral("The Life Path is the sum of the digits of your date if birth. Add all the "
                               "numbers together to reduce it to a single number.\r\n"
                               "e.g.: 06/08/1979= 6+8+1+9+7+9 =40=4.\r\n"
                               "Life path Number = 4");
         QTest::newRow("calculation 12")
-            << Calculation[12]
+            << tables.Calculation[12]
             << QStringLiteral("Follow the example to determine your Personal Day.\r\n"
                               "Birth Day: 10\r\n"
                               "Birth Month: 1\r\n"
@@ -227,11 +228,11 @@ private slots:
                               "1+3 = 4\r\n"
                               "So, in this case the Personal Day is 4.");
         QTest::newRow("entry 75")
-            << InterpText[75]
+            << tables.InterpText[75]
             << QStringLiteral("You will probably experience a great deal of peace in your life. This is a "
                               "very lucky combination and generally indicates progress in these areas.");
         QTest::newRow("entry 150")
-            << InterpText[150]
+            << tables.InterpText[150]
             << QStringLiteral("Maintaining cool is the key to this day. Do your best to stay calm and "
                               "balanced during the day. Avoid getting upset, confused or frustrated.");
     }
@@ -276,7 +277,7 @@ private slots:
         QFETCH(int, subject);
         QFETCH(int, line);
         QFETCH(QString, text);
-        const QStringList lines = Calculation[subject].split(kCrLf);
+        const QStringList lines = tables.Calculation[subject].split(kCrLf);
         const int index = line < 0 ? int(lines.size()) - 1 : line;
         QVERIFY(index < lines.size());
         QCOMPARE(lines[index], text);
@@ -294,8 +295,8 @@ private slots:
     {
         QFETCH(int, first);
         QFETCH(int, second);
-        QCOMPARE(InterpText[first], InterpText[second]);
-        QCOMPARE(InterpNumber[first], InterpNumber[second]);
+        QCOMPARE(tables.InterpText[first], tables.InterpText[second]);
+        QCOMPARE(tables.InterpNumber[first], tables.InterpNumber[second]);
         QVERIFY(EntryHeading(first) != EntryHeading(second));
     }
 
@@ -306,7 +307,7 @@ private slots:
             for (int b = a + 1; b < EntryCount; ++b) {
                 const bool shared = a >= 81 && a <= 83 && b == a + 9;
                 if (!shared)
-                    QVERIFY2(InterpText[a] != InterpText[b], qPrintable(QStringLiteral("%1 %2").arg(a).arg(b)));
+                    QVERIFY2(tables.InterpText[a] != tables.InterpText[b], qPrintable(QStringLiteral("%1 %2").arg(a).arg(b)));
             }
         }
     }
@@ -317,7 +318,7 @@ private slots:
         QFETCH(int, subject);
         const SubjectInfo& info = subjects()[subject];
         for (int e = info.start; e <= info.end; ++e) {
-            const QString& text = InterpText[e];
+            const QString& text = tables.InterpText[e];
             const QString where = EntryHeading(e) + QStringLiteral(": ") + QString::number(text.size());
             QVERIFY2(text.size() >= info.interpMin && text.size() <= info.interpMax, qPrintable(where));
             QVERIFY2(isPrintableAscii(text), qPrintable(where));
@@ -329,7 +330,7 @@ private slots:
     void significanceTexts()
     {
         QFETCH(int, subject);
-        const QString& text = Significance[subject];
+        const QString& text = tables.Significance[subject];
         QVERIFY2(text.size() >= 97 && text.size() <= 339, qPrintable(QString::number(text.size())));
         QVERIFY(isPrintableAscii(text));
         QCOMPARE(text, text.trimmed());
@@ -339,7 +340,7 @@ private slots:
     void calculationTexts()
     {
         QFETCH(int, subject);
-        const QString& text = Calculation[subject];
+        const QString& text = tables.Calculation[subject];
         QVERIFY2(text.size() >= 182 && text.size() <= 890, qPrintable(QString::number(text.size())));
         QVERIFY(!text.endsWith(kCrLf));
         QVERIFY(!text.endsWith(QLatin1Char('\n')) && !text.endsWith(QLatin1Char('\r')));
@@ -354,44 +355,58 @@ private slots:
     void subjectNamesAscii()
     {
         for (int s = 0; s < SubjectCount; ++s)
-            QVERIFY(isPrintableAscii(SubjectName[s]));
+            QVERIFY(isPrintableAscii(tables.SubjectName[s]));
     }
 
     void fillTwiceIdentical()
     {
-        FillNumerologyTables();
-        const auto names = SubjectName;
-        const auto significance = Significance;
-        const auto calculation = Calculation;
-        const auto starts = SubjectStart;
-        const auto ends = SubjectEnd;
-        const auto numbers = InterpNumber;
-        const auto texts = InterpText;
-        FillNumerologyTables();
-        QVERIFY(names == SubjectName);
-        QVERIFY(significance == Significance);
-        QVERIFY(calculation == Calculation);
-        QVERIFY(starts == SubjectStart);
-        QVERIFY(ends == SubjectEnd);
-        QVERIFY(numbers == InterpNumber);
-        QVERIFY(texts == InterpText);
+        tables.FillNumerologyTables();
+        const auto names = tables.SubjectName;
+        const auto significance = tables.Significance;
+        const auto calculation = tables.Calculation;
+        const auto starts = tables.SubjectStart;
+        const auto ends = tables.SubjectEnd;
+        const auto numbers = tables.InterpNumber;
+        const auto texts = tables.InterpText;
+        tables.FillNumerologyTables();
+        QVERIFY(names == tables.SubjectName);
+        QVERIFY(significance == tables.Significance);
+        QVERIFY(calculation == tables.Calculation);
+        QVERIFY(starts == tables.SubjectStart);
+        QVERIFY(ends == tables.SubjectEnd);
+        QVERIFY(numbers == tables.InterpNumber);
+        QVERIFY(texts == tables.InterpText);
     }
 
     // A caller that changed a slot gets the built-in value back from the next fill.
     void fillRestoresChangedSlots()
     {
-        SubjectName[3] = QStringLiteral("changed");
-        SubjectName[15] = QStringLiteral("changed");
-        SubjectEnd[15] = 7;
-        InterpNumber[0] = 99;
-        InterpText[170].clear();
-        FillNumerologyTables();
-        QCOMPARE(SubjectName[3], QStringLiteral("Inner Dreams / Personality Number"));
-        QVERIFY(SubjectName[15].isEmpty());
-        QCOMPARE(int(SubjectEnd[15]), 0);
-        QCOMPARE(int(InterpNumber[0]), 1);
-        QVERIFY(!InterpText[170].isEmpty());
+        tables.SubjectName[3] = QStringLiteral("changed");
+        tables.SubjectName[15] = QStringLiteral("changed");
+        tables.SubjectEnd[15] = 7;
+        tables.InterpNumber[0] = 99;
+        tables.InterpText[170].clear();
+        tables.FillNumerologyTables();
+        QCOMPARE(tables.SubjectName[3], QStringLiteral("Inner Dreams / Personality Number"));
+        QVERIFY(tables.SubjectName[15].isEmpty());
+        QCOMPARE(int(tables.SubjectEnd[15]), 0);
+        QCOMPARE(int(tables.InterpNumber[0]), 1);
+        QVERIFY(!tables.InterpText[170].isEmpty());
     }
+
+    // One spelling through all course texts: American.
+    void textsUseAmericanSpelling()
+    {
+        QStringList texts;
+        for (int s = 0; s < SubjectCount; ++s)
+            texts << tables.SubjectName[s] << tables.Significance[s] << tables.Calculation[s];
+        texts << QStringList(tables.InterpText.begin(), tables.InterpText.end());
+        for (const QString& text : texts)
+            QVERIFY2(FirstBritishSpelling(text).isEmpty(), qPrintable(FirstBritishSpelling(text)));
+    }
+
+private:
+    NumerologyTables tables;
 };
 
 ORVANEL_TEST(TestNumerologyTables)

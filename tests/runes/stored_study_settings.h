@@ -3,7 +3,7 @@
 // chkGroups 0..2, chkMeanings 0..2, chkObjects 0..1.
 #include <vector>
 
-#include "courses/runes/modLearnRunesStudy.h"
+#include "courses/runes/logic/modLearnRunesStudy.h"
 
 inline std::vector<const platform::Setting<bool>*> studySettingsInBoxOrder()
 {

@@ -1,6 +1,6 @@
 // Question order and the keyword and meaning question builders of the runes tests.
-#include "../../courses/runes/modLearnRunes.h"
-#include "../../courses/runes/modLearnRunesTest.h"
+#include "../../courses/runes/logic/modLearnRunes.h"
+#include "../../courses/runes/logic/modLearnRunesTest.h"
 #include "../common/fixtures.h"
 #include "../common/test_registry.h"
 
@@ -27,15 +27,15 @@ const QList<QPair<QByteArray, Positions>>& positionSets()
     return sets;
 }
 
-void askAbout(int rune, int level, const Positions& positions = {-1, -1, -1})
+void askAbout(TestRun& run, int rune, int level, const Positions& positions = {-1, -1, -1})
 {
-    QuestionOrder.fill(0);
-    QuestionOrder[1] = rune;
-    TestLevel = level;
+    run.QuestionOrder.fill(0);
+    run.QuestionOrder[1] = rune;
+    run.TestLevel = level;
     for (int i = 0; i < 3; ++i)
-        StonePositions[i] = positions[i];
-    KeywordQuestionNo = 1;
-    MeaningQuestionNo = 1;
+        run.StonePositions[i] = positions[i];
+    run.KeywordQuestionNo = 1;
+    run.MeaningQuestionNo = 1;
 }
 
 QStringList keywordsOf(int rune)
@@ -67,6 +67,7 @@ class TestRuneQuestions : public QObject {
 
 private slots:
     void initTestCase() { FillRuneTables(); }
+    void init() { run = TestRun{}; }
 
     void shuffleGivesEveryRuneOnce_data()
     {
@@ -80,16 +81,16 @@ private slots:
         QFETCH(quint64, seed);
         TestEnvironment env;
         platform::setFixedSeed(seed);
-        QuestionOrder.fill(0);
-        QuestionOrder[25] = 77;
-        ShuffleQuestionOrder();
-        QList<int> runes(QuestionOrder.begin() + 1, QuestionOrder.begin() + 25);
+        run.QuestionOrder.fill(0);
+        run.QuestionOrder[25] = 77;
+        run.ShuffleQuestionOrder();
+        QList<int> runes(run.QuestionOrder.begin() + 1, run.QuestionOrder.begin() + 25);
         std::sort(runes.begin(), runes.end());
         QList<int> expected(24);
         std::iota(expected.begin(), expected.end(), 0);
         QCOMPARE(runes, expected);
-        QCOMPARE(QuestionOrder[0], 0);
-        QCOMPARE(QuestionOrder[25], 77);
+        QCOMPARE(run.QuestionOrder[0], 0);
+        QCOMPARE(run.QuestionOrder[25], 77);
     }
 
     void keywordBeginner_data()
@@ -103,45 +104,46 @@ private slots:
     {
         QFETCH(int, rune);
         TestEnvironment env;
-        askAbout(rune, BeginnerLevel);
-        KeywordQuestionNo = 9;
-        QuestionOrder[9] = rune;
+        askAbout(run, rune, BeginnerLevel);
+        run.KeywordQuestionNo = 9;
+        run.QuestionOrder[9] = rune;
         QSet<QString> correctSeen;
-        bool ownKeywordAsWrongOption = false;
         for (int build = 0; build < 150; ++build) {
-            const Question q = BuildKeywordQuestion();
+            const Question q = run.BuildKeywordQuestion();
             QCOMPARE(q.options.size(), BeginnerOptions);
-            QCOMPARE(AnswerChoices, q.options);
-            QCOMPARE(CorrectAnswers.size(), 1);
+            QCOMPARE(run.AnswerChoices, q.options);
+            QCOMPARE(run.CorrectAnswers.size(), 1);
             QCOMPARE(q.requiredTicks, 1);
             QCOMPARE(q.choiceCaption, QStringLiteral("You must choose only 1 option"));
             QCOMPARE(q.indexCaption, QStringLiteral("Question 9"));
             QCOMPARE(q.stoneName, StoneNames[rune]);
             QCOMPARE(q.pictureKey, StoneImageKey(rune));
-            const QString correct = CorrectAnswers[0];
+            const QString correct = run.CorrectAnswers[0];
             QVERIFY(keywordsOf(rune).contains(correct));
             QCOMPARE(q.options.count(correct), 1);
             correctSeen.insert(correct);
+            // A wrong option that is another keyword of the rune would score a true keyword as
+            // wrong; and no text stands twice.
+            QCOMPARE(QSet<QString>(q.options.begin(), q.options.end()).size(), BeginnerOptions);
             for (const QString& option : q.options) {
                 QVERIFY(StoneKeywords.end() != std::find(StoneKeywords.begin(), StoneKeywords.end(), option));
-                if (option != correct && keywordsOf(rune).contains(option))
-                    ownKeywordAsWrongOption = true;
+                if (option != correct)
+                    QVERIFY2(!keywordsOf(rune).contains(option), qPrintable(option));
             }
         }
-        // Each of the rune's keywords gets asked, and the rune's other keywords may stand as wrong options.
+        // Each of the rune's keywords gets asked.
         QCOMPARE(correctSeen.size(), KeywordsPerRune);
-        QVERIFY(ownKeywordAsWrongOption);
     }
 
     void keywordSharedByRunesIsNeverAWrongOption()
     {
         // Ansuz asked with "Knowledge": Kenaz and Eihwaz carry the same text, which stays out.
         TestEnvironment env;
-        askAbout(3, BeginnerLevel);
+        askAbout(run, 3, BeginnerLevel);
         int knowledgeAsked = 0;
         for (int build = 0; build < 400; ++build) {
-            const Question q = BuildKeywordQuestion();
-            if (CorrectAnswers[0] != QLatin1String("Knowledge"))
+            const Question q = run.BuildKeywordQuestion();
+            if (run.CorrectAnswers[0] != QLatin1String("Knowledge"))
                 continue;
             ++knowledgeAsked;
             QCOMPARE(q.options.count(QStringLiteral("Knowledge")), 1);
@@ -155,16 +157,17 @@ private slots:
     {
         QFETCH(int, rune);
         TestEnvironment env;
-        askAbout(rune, AdvancedLevel);
+        askAbout(run, rune, AdvancedLevel);
         for (int build = 0; build < 40; ++build) {
-            const Question q = BuildKeywordQuestion();
+            const Question q = run.BuildKeywordQuestion();
             QCOMPARE(q.options.size(), AdvancedOptions);
             QCOMPARE(q.requiredTicks, 4);
             QCOMPARE(q.choiceCaption, QStringLiteral("You must choose 4 options"));
-            QCOMPARE(CorrectAnswers, keywordsOf(rune));
-            // Each keyword once, so the other four options carry none of them.
+            QCOMPARE(run.CorrectAnswers, keywordsOf(rune));
+            // Each keyword once, so the other four options carry none of them; no text twice.
             for (const QString& keyword : keywordsOf(rune))
                 QCOMPARE(q.options.count(keyword), 1);
+            QCOMPARE(QSet<QString>(q.options.begin(), q.options.end()).size(), AdvancedOptions);
         }
     }
 
@@ -185,9 +188,9 @@ private slots:
         QFETCH(quint64, seed);
         TestEnvironment env;
         const int rune = int(seed % RuneCount);
-        askAbout(rune, BeginnerLevel, positions);
+        askAbout(run, rune, BeginnerLevel, positions);
         platform::setFixedSeed(seed);
-        const Question q = BuildMeaningQuestion();
+        const Question q = run.BuildMeaningQuestion();
 
         platform::setFixedSeed(seed);
         platform::Randomize();
@@ -198,7 +201,7 @@ private slots:
             if (expected < 0 && positions[position] == -1)
                 expected = position;
         QCOMPARE(q.askedPosition, expected);
-        QCOMPARE(CorrectAnswers, QStringList{tableOf(expected)[rune]});
+        QCOMPARE(run.CorrectAnswers, QStringList{tableOf(expected)[rune]});
     }
 
     void meaningBeginnerOptions_data()
@@ -215,15 +218,21 @@ private slots:
         QFETCH(Positions, positions);
         QFETCH(int, rune);
         TestEnvironment env;
-        askAbout(rune, BeginnerLevel, positions);
+        askAbout(run, rune, BeginnerLevel, positions);
         for (int build = 0; build < 12; ++build) {
-            const Question q = BuildMeaningQuestion();
+            const Question q = run.BuildMeaningQuestion();
             QCOMPARE(q.options.size(), BeginnerOptions);
             QCOMPARE(q.choiceCaption, QStringLiteral("You must choose only 1 option"));
             QCOMPARE(positions[q.askedPosition], -1);
             // One option carries the answer; a reversible rune asked merkstave never shows its
             // reversed text elsewhere, as it is the same text.
-            QCOMPARE(q.options.count(CorrectAnswers[0]), 1);
+            QCOMPARE(q.options.count(run.CorrectAnswers[0]), 1);
+            // The question does not name the position, so no other meaning of the rune may
+            // stand as a wrong option, and no text stands twice.
+            const QSet<QString> own = textsOfRune(rune);
+            for (const QString& option : q.options)
+                QVERIFY2(option == run.CorrectAnswers[0] || !own.contains(option), "another meaning of the rune");
+            QCOMPARE(QSet<QString>(q.options.begin(), q.options.end()).size(), BeginnerOptions);
         }
     }
 
@@ -231,15 +240,15 @@ private slots:
     {
         TestEnvironment env;
         for (int rune = 0; rune < RuneCount; ++rune) {
-            askAbout(rune, BeginnerLevel, {0, -1, 0});
+            askAbout(run, rune, BeginnerLevel, {0, -1, 0});
             for (int build = 0; build < 6; ++build) {
-                BuildMeaningQuestion();
-                QCOMPARE(CorrectAnswers[0], ReversedMeanings[rune]);
+                run.BuildMeaningQuestion();
+                QCOMPARE(run.CorrectAnswers[0], ReversedMeanings[rune]);
             }
         }
-        askAbout(6, BeginnerLevel, {0, -1, 0});
-        BuildMeaningQuestion();
-        QCOMPARE(CorrectAnswers[0], QStringLiteral("Gebo rune cannot be reversed. The meaning can be understood from "
+        askAbout(run, 6, BeginnerLevel, {0, -1, 0});
+        run.BuildMeaningQuestion();
+        QCOMPARE(run.CorrectAnswers[0], QStringLiteral("Gebo rune cannot be reversed. The meaning can be understood from "
                                                    "the other runes that fall with it."));
     }
 
@@ -258,18 +267,18 @@ private slots:
         QFETCH(Positions, positions);
         QFETCH(int, rune);
         TestEnvironment env;
-        askAbout(rune, AdvancedLevel, positions);
+        askAbout(run, rune, AdvancedLevel, positions);
         const QSet<QString> own = textsOfRune(rune);
         const bool nonReversible = ReversedMeanings[rune] != MerkstaveMeanings[rune];
         for (int build = 0; build < 10; ++build) {
-            const Question q = BuildMeaningQuestion();
+            const Question q = run.BuildMeaningQuestion();
             QCOMPARE(q.options.size(), AdvancedOptions);
             QCOMPARE(q.choiceCaption, QStringLiteral("You must choose 4 options"));
-            QCOMPARE(CorrectAnswers.size(), 4);
-            QCOMPARE(QSet<QString>(CorrectAnswers.begin(), CorrectAnswers.end()).size(), 4);
+            QCOMPARE(run.CorrectAnswers.size(), 4);
+            QCOMPARE(QSet<QString>(run.CorrectAnswers.begin(), run.CorrectAnswers.end()).size(), 4);
             for (int position = 0; position < 3; ++position)
                 if (positions[position] == -1)
-                    QVERIFY(CorrectAnswers.contains(tableOf(position)[rune]));
+                    QVERIFY(run.CorrectAnswers.contains(tableOf(position)[rune]));
 
             QList<bool> ticks;
             for (const QString& option : q.options) {
@@ -280,14 +289,54 @@ private slots:
                             QVERIFY2(option != ReversedMeanings[other], "a like reversal note is not a fair wrong option");
             }
             QCOMPARE(ticks.count(true), 4);
-            TotalScore = 0;
-            const AnswerCheck check = CheckAnswer(1, q.options, ticks);
+            QCOMPARE(QSet<QString>(q.options.begin(), q.options.end()).size(), AdvancedOptions);
+            run.TotalScore = 0;
+            const AnswerCheck check = run.CheckAnswer(1, q.options, ticks);
             QVERIFY(check.accepted());
             QCOMPARE(check.score, 4);
-            QCOMPARE(QuestionResults[0], QStringLiteral("4 Correct Out of 4"));
+            QCOMPARE(run.QuestionResults[0], QStringLiteral("4 Correct Out of 4"));
         }
     }
 
+
+    void rightAnswersSpreadOverTheSlots_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("level");
+        QTest::newRow("keywords beginner") << int(TestKind::Keywords) << BeginnerLevel;
+        QTest::newRow("keywords advanced") << int(TestKind::Keywords) << AdvancedLevel;
+        QTest::newRow("meanings beginner") << int(TestKind::Meanings) << BeginnerLevel;
+        QTest::newRow("meanings advanced") << int(TestKind::Meanings) << AdvancedLevel;
+    }
+
+    // Over many seeded questions every slot carries its share of the right answers, so a
+    // builder that keeps them in some slots (the first, say) is caught.
+    void rightAnswersSpreadOverTheSlots()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, level);
+        TestEnvironment env;
+        constexpr int Builds = 600;
+        QList<int> rightInSlot(level == BeginnerLevel ? BeginnerOptions : AdvancedOptions, 0);
+        for (int build = 0; build < Builds; ++build) {
+            askAbout(run, build % RuneCount, level);
+            platform::setFixedSeed(quint64(build) + 1);
+            const Question q = TestKind(kind) == TestKind::Keywords ? run.BuildKeywordQuestion() : run.BuildMeaningQuestion();
+            QCOMPARE(q.options.size(), rightInSlot.size());
+            for (int slot = 0; slot < q.options.size(); ++slot)
+                if (q.correctAnswers.contains(q.options[slot]))
+                    ++rightInSlot[slot];
+        }
+        const int answersPerQuestion = level == BeginnerLevel ? 1 : AdvancedAnswers;
+        const double share = double(Builds) * answersPerQuestion / rightInSlot.size();
+        for (int slot = 0; slot < rightInSlot.size(); ++slot)
+            QVERIFY2(rightInSlot[slot] > 0.7 * share && rightInSlot[slot] < 1.3 * share,
+                     qPrintable(QStringLiteral("slot %1 held %2 right answers of about %3")
+                                    .arg(slot).arg(rightInSlot[slot]).arg(share)));
+    }
+
+private:
+    TestRun run;
 };
 
 ORVANEL_TEST(TestRuneQuestions)

@@ -1,6 +1,6 @@
 // Answer check, scoring, the press of "Next", tick counting and the result list of the runes tests.
-#include "../../courses/runes/modLearnRunes.h"
-#include "../../courses/runes/modLearnRunesTest.h"
+#include "../../courses/runes/logic/modLearnRunes.h"
+#include "../../courses/runes/logic/modLearnRunesTest.h"
 #include "../common/fixtures.h"
 #include "../common/test_registry.h"
 
@@ -57,9 +57,7 @@ private slots:
     void init()
     {
         env = std::make_unique<TestEnvironment>();
-        QuestionResults.fill(QString());
-        QuestionScore = 0;
-        TotalScore = 0;
+        run = TestRun{};
     }
 
     void cleanup() { env.reset(); }
@@ -88,18 +86,18 @@ private slots:
         QFETCH(int, level);
         QFETCH(QList<int>, ticked);
         QFETCH(QString, message);
-        TestLevel = level;
-        CorrectAnswers = level == BeginnerLevel ? QStringList{"B"} : QStringList{"A", "B", "G", "H"};
-        QuestionResults[4] = QStringLiteral("before");
-        TotalScore = 7;
-        const AnswerCheck check = CheckAnswer(5, Captions, ticksAt(ticked));
+        run.TestLevel = level;
+        run.CorrectAnswers = level == BeginnerLevel ? QStringList{"B"} : QStringList{"A", "B", "G", "H"};
+        run.QuestionResults[4] = QStringLiteral("before");
+        run.TotalScore = 7;
+        const AnswerCheck check = run.CheckAnswer(5, Captions, ticksAt(ticked));
         QCOMPARE(check.message, message);
         if (!message.isEmpty()) {
             // A refused answer scores nothing and leaves the question as it was.
-            QCOMPARE(QuestionResults[4], QStringLiteral("before"));
-            QCOMPARE(TotalScore, 7);
+            QCOMPARE(run.QuestionResults[4], QStringLiteral("before"));
+            QCOMPARE(run.TotalScore, 7);
         } else {
-            QVERIFY(QuestionResults[4] != QLatin1String("before"));
+            QVERIFY(run.QuestionResults[4] != QLatin1String("before"));
         }
     }
 
@@ -127,24 +125,24 @@ private slots:
         QFETCH(QList<int>, ticked);
         QFETCH(int, score);
         QFETCH(QString, result);
-        TestLevel = level;
-        CorrectAnswers = correct;
-        TotalScore = 10;
-        const AnswerCheck check = CheckAnswer(24, Captions, ticksAt(ticked));
+        run.TestLevel = level;
+        run.CorrectAnswers = correct;
+        run.TotalScore = 10;
+        const AnswerCheck check = run.CheckAnswer(24, Captions, ticksAt(ticked));
         QVERIFY(check.accepted());
         QCOMPARE(check.score, score);
-        QCOMPARE(QuestionScore, score);
-        QCOMPARE(QuestionResults[23], result);
-        QCOMPARE(TotalScore, 10 + score);
+        QCOMPARE(run.QuestionScore, score);
+        QCOMPARE(run.QuestionResults[23], result);
+        QCOMPARE(run.TotalScore, 10 + score);
     }
 
     void captionsCompareExactly()
     {
-        TestLevel = BeginnerLevel;
-        CorrectAnswers = QStringList{"Knowledge"};
+        run.TestLevel = BeginnerLevel;
+        run.CorrectAnswers = QStringList{"Knowledge"};
         const QStringList captions{"knowledge", "Knowledge ", "Know", "Fire", "Joy"};
         for (int i = 0; i < captions.size(); ++i)
-            QCOMPARE(CheckAnswer(1, captions, ticksAt({i})).score, 0);
+            QCOMPARE(run.CheckAnswer(1, captions, ticksAt({i})).score, 0);
     }
 
     void pressNextRunsAWholeRun_data()
@@ -164,31 +162,31 @@ private slots:
         QFETCH(int, level);
         QFETCH(QString, total);
         const TestKind test = TestKind(kind);
-        int& number = test == TestKind::Keywords ? KeywordQuestionNo : MeaningQuestionNo;
-        TestLevel = level;
+        int& number = test == TestKind::Keywords ? run.KeywordQuestionNo : run.MeaningQuestionNo;
+        run.TestLevel = level;
         number = 0;
-        QuestionScore = 3;
-        TotalScore = 50;
+        run.QuestionScore = 3;
+        run.TotalScore = 50;
         for (int i = 1; i <= 24; ++i)
-            QuestionOrder[i] = 24 - i;
+            run.QuestionOrder[i] = 24 - i;
 
         // The first press clears the scores and asks question 1, checking nothing.
-        NextPress press = PressNext(test, Captions, ticksAt({}));
+        NextPress press = run.PressNext(test, Captions, ticksAt({}));
         QCOMPARE(press.outcome, NextPress::ShowQuestion);
         QCOMPARE(number, 1);
-        QCOMPARE(TotalScore, 0);
-        QCOMPARE(QuestionScore, 0);
+        QCOMPARE(run.TotalScore, 0);
+        QCOMPARE(run.QuestionScore, 0);
 
         const QList<int> right = level == BeginnerLevel ? QList<int>{0} : QList<int>{0, 1, 2, 3};
-        CorrectAnswers = level == BeginnerLevel ? QStringList{"A"} : QStringList{"A", "B", "C", "D"};
+        run.CorrectAnswers = level == BeginnerLevel ? QStringList{"A"} : QStringList{"A", "B", "C", "D"};
         for (int question = 1; question <= 24; ++question) {
             // A refused press keeps the question.
-            press = PressNext(test, Captions, ticksAt({5, 6}));
+            press = run.PressNext(test, Captions, ticksAt({5, 6}));
             QCOMPARE(press.outcome, NextPress::Refused);
             QVERIFY(!press.message.isEmpty());
             QCOMPARE(number, question);
 
-            press = PressNext(test, Captions, ticksAt(right));
+            press = run.PressNext(test, Captions, ticksAt(right));
             if (question < 24) {
                 QCOMPARE(press.outcome, NextPress::ShowQuestion);
                 QCOMPARE(number, question + 1);
@@ -198,34 +196,34 @@ private slots:
         QCOMPARE(number, 24);
         QVERIFY(press.resultList.endsWith(QLatin1String("\r\n") + total));
         QVERIFY(press.resultList.startsWith(QStringLiteral("01.          Othala ")));
-        QCOMPARE(QuestionScore, 0);
-        QCOMPARE(TotalScore, 0);
+        QCOMPARE(run.QuestionScore, 0);
+        QCOMPARE(run.TotalScore, 0);
     }
 
     void resultListGolden()
     {
         modLearnRunes::FillRuneTables();
-        QuestionOrder[1] = 23;
+        run.QuestionOrder[1] = 23;
         for (int i = 2; i <= 24; ++i)
-            QuestionOrder[i] = i - 2;
+            run.QuestionOrder[i] = i - 2;
         for (int i = 1; i <= 24; ++i)
-            QuestionResults[i - 1] = QStringLiteral("%1 Correct Out of 4").arg(i % 3 == 0 ? 4 : i % 3 == 1 ? 3 : 0);
-        TestLevel = AdvancedLevel;
-        TotalScore = 56;
+            run.QuestionResults[i - 1] = QStringLiteral("%1 Correct Out of 4").arg(i % 3 == 0 ? 4 : i % 3 == 1 ? 3 : 0);
+        run.TestLevel = AdvancedLevel;
+        run.TotalScore = 56;
         const QString expected = GoldenQuestionLines + QString(99, QLatin1Char('-')) + QStringLiteral("\r\n")
             + QStringLiteral("56 Correct Out Of  96 Descriptions");
-        QCOMPARE(ResultListText(TestKind::Meanings), expected);
+        QCOMPARE(run.ResultListText(TestKind::Meanings), expected);
     }
 
     void resultListFehuLine()
     {
         modLearnRunes::FillRuneTables();
         for (int i = 1; i <= 24; ++i)
-            QuestionOrder[i] = i - 1;
-        QuestionResults[0] = QStringLiteral("1 Correct Out of 1");
-        TestLevel = BeginnerLevel;
-        TotalScore = 1;
-        const QString list = ResultListText(TestKind::Keywords);
+            run.QuestionOrder[i] = i - 1;
+        run.QuestionResults[0] = QStringLiteral("1 Correct Out of 1");
+        run.TestLevel = BeginnerLevel;
+        run.TotalScore = 1;
+        const QString list = run.ResultListText(TestKind::Keywords);
         const QStringList lines = list.split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 26);
         QCOMPARE(lines[0], QStringLiteral("01.") + QString(10, QLatin1Char(' ')) + QStringLiteral("Fehu")
@@ -255,16 +253,17 @@ private slots:
         QFETCH(int, level);
         QFETCH(QList<bool>, clicks);
         QFETCH(QList<bool>, moves);
-        TestLevel = level;
+        run.TestLevel = level;
         TickCounter counter;
         counter.TickCount = 9;
         counter.reset();
         for (int i = 0; i < clicks.size(); ++i)
-            QCOMPARE(counter.click(clicks[i]), moves[i]);
+            QCOMPARE(counter.click(clicks[i], run.RequiredTicks()), moves[i]);
     }
 
 private:
     std::unique_ptr<TestEnvironment> env;
+    TestRun run;
 };
 
 ORVANEL_TEST(TestRuneScoring)

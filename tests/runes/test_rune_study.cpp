@@ -1,8 +1,10 @@
 // Study list, stored study settings and goal files of the runes course.
-#include "../../courses/runes/modLearnRunesStudy.h"
+#include "../../courses/runes/logic/modLearnRunesGoals.h"
+#include "../../courses/runes/logic/modLearnRunesStudy.h"
 #include "../common/fixtures.h"
 #include "../common/test_registry.h"
 
+#include <QFile>
 #include <QTest>
 
 #include "platform/settings_store.h"
@@ -60,11 +62,12 @@ private slots:
     {
         QFETCH(Ticks, aetts);
         QFETCH(QList<int>, list);
-        StudyList = {99, 98};
-        BuildStudyList({aetts[0], aetts[1], aetts[2]});
-        QCOMPARE(QList<int>(StudyList.begin(), StudyList.end()), list);
+        StudyState study;
+        study.StudyList = {99, 98};
+        study.BuildStudyList({aetts[0], aetts[1], aetts[2]});
+        QCOMPARE(QList<int>(study.StudyList.begin(), study.StudyList.end()), list);
         for (int r = 0; r < 24; ++r)
-            QCOMPARE(RuneFlags[r], aetts[r / 8] ? r : -1);
+            QCOMPARE(study.RuneFlags[r], aetts[r / 8] ? r : -1);
     }
 
     // The names and texts stored files hold; a renamed value would lose every user's choice.
@@ -145,6 +148,7 @@ private slots:
         QTest::newRow("trailing breaks and blanks") << "goal \n \n\n" << "goal\r\n";
         QTest::newRow("leading line break kept") << "\nlater" << "\r\nlater\r\n";
         QTest::newRow("tab kept") << "\tgoal\t" << "\tgoal\t\r\n";
+        QTest::newRow("no-break spaces are not blanks") << QStringLiteral("\u00A0goal \u00A0") << QStringLiteral("\u00A0goal \u00A0\r\n");
     }
 
     void goalFileContent()
@@ -152,6 +156,49 @@ private slots:
         QFETCH(QString, box);
         QFETCH(QString, file);
         QCOMPARE(GoalFileContent(box), file);
+    }
+
+    void goalFileKeepsItsBytes_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // null: no file yet
+        QTest::addColumn<QString>("typed");     // appended to the loaded text; null: saved unchanged
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("missing, unchanged") << QByteArray() << QString() << QByteArray("This is Goal 1.\r\n");
+        QTest::newRow("not UTF-8, unchanged") << QByteArray("Learn \xff\xfe runes\r\n") << QString()
+                                              << QByteArray("Learn \xff\xfe runes\r\n");
+        QTest::newRow("blanks and LF ends, unchanged") << QByteArray("  goal  \nnext\n\n") << QString()
+                                                       << QByteArray("  goal  \nnext\n\n");
+        QTest::newRow("no final line end, unchanged") << QByteArray("goal") << QString() << QByteArray("goal");
+        QTest::newRow("not UTF-8, changed") << QByteArray("Learn \xff runes\r\n") << QStringLiteral("today")
+                                            << QByteArray("Learn \xef\xbf\xbd runes\r\ntoday\r\n");
+        QTest::newRow("no-break space typed") << QByteArray("Goal\r\n") << QStringLiteral("\u00A0now ")
+                                              << QByteArray("Goal\r\n\xc2\xa0now\r\n");
+    }
+
+    void goalFileKeepsItsBytes()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, after);
+        const QString path = GoalFilePath(1);
+        if (!before.isNull()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(before);
+        }
+        GoalFile goal(1);
+        const QString loaded = goal.Load();
+        // The box text comes back with its line ends as the box gives them.
+        QString box = QString(loaded).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        if (!typed.isNull())
+            box += typed;
+        // Saved twice: the same text gives the same bytes each time.
+        for (int save = 0; save < 2; ++save) {
+            QVERIFY(goal.Save(box));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), after);
+        }
     }
 
 private:

@@ -1,5 +1,5 @@
 // Checks the layout and texts of the built-in rune tables.
-#include "../../courses/runes/modLearnRunes.h"
+#include "../../courses/runes/logic/modLearnRunes.h"
 #include "../common/test_registry.h"
 
 #include <QSet>

@@ -2,7 +2,7 @@
 // course window's place, and the start page shown again when the course closes.
 #include "../../courses/runes/frmLearnRunesMain.h"
 #include "../../courses/runes/frmLearnRunesMeaningTest.h"
-#include "../../courses/runes/modLearnRunesTest.h"
+#include "../../courses/runes/logic/modLearnRunesTest.h"
 #include "../../courses/runes/runes_course.h"
 #include "../common/fixtures.h"
 #include "../common/test_registry.h"
@@ -91,7 +91,7 @@ private slots:
         for (int question = 1; question <= 24; ++question) {
             for (int i = 0; i < 5; ++i) {
                 auto* box = child<QCheckBox>(test, QStringLiteral("chkMeaning_%1").arg(i));
-                if (box->text() == CorrectAnswers[0]) {
+                if (box->text() == test->testRun().CorrectAnswers[0]) {
                     box->click();
                     break;
                 }

@@ -1,8 +1,8 @@
 // The runes course window, driven through its controls: load step, settings, study view,
 // test set-up wizard, keyword test and goals.
 #include "../../courses/runes/frmLearnRunesMain.h"
-#include "../../courses/runes/modLearnRunes.h"
-#include "../../courses/runes/modLearnRunesTest.h"
+#include "../../courses/runes/logic/modLearnRunes.h"
+#include "../../courses/runes/logic/modLearnRunesTest.h"
 #include "../../courses/runes/rune_pictures.h"
 #include "../common/fixtures.h"
 #include "../common/test_registry.h"
@@ -17,12 +17,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QGroupBox>
 #include <QPointer>
+#include <QRegularExpression>
+#include <QRadioButton>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTest>
 
 #include "controls.h"
+#include "screen_reader.h"
 #include "stored_study_settings.h"
 #include "platform/forms.h"
 #include "platform/message_box.h"
@@ -77,12 +81,13 @@ QImage asRgb(const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QI
 
 frmLearnRunesMain* openCourse() { return platform::Forms::instance<frmLearnRunesMain>(); }
 
-// Ticks the options the question counts as correct.
-void tickRightAnswers(QWidget* window, const char* boxes)
+// Ticks the keyword options the question counts as correct.
+void tickRightAnswers(frmLearnRunesMain* window)
 {
+    const QStringList correct = window->testRun().CorrectAnswers;
     for (int i = 0; i < 8; ++i) {
-        auto* box = child<QCheckBox>(window, QStringLiteral("%1_%2").arg(QLatin1String(boxes)).arg(i));
-        if (!box->isHidden() && CorrectAnswers.contains(box->text()) && !box->isChecked())
+        auto* box = child<QCheckBox>(window, QStringLiteral("chkKeywords_%1").arg(i));
+        if (!box->isHidden() && correct.contains(box->text()) && !box->isChecked())
             box->click();
     }
 }
@@ -126,7 +131,7 @@ private slots:
         QVERIFY(!enabled(w, "cmdBack"));
         QVERIFY(enabled(w, "cmdNext"));
         QVERIFY(!enabled(w, "txtGoal1") && !enabled(w, "cmdGoal1") && !child<QCheckBox>(w, "chkGoal1")->isChecked());
-        // Centred on the 1280-pixel test screen, at the top.
+        // Centered on the 1280-pixel test screen, at the top.
         QCOMPARE(w->frame()->x(), (1280 - w->width()) / 2);
         QCOMPARE(w->frame()->y(), 0);
     }
@@ -148,7 +153,7 @@ private slots:
         frmLearnRunesMain* w = openCourse();
         QVERIFY(!child<QCheckBox>(w, "chkGroups_1")->isChecked());
         QVERIFY(child<QCheckBox>(w, "chkGroups_2")->isChecked());
-        QCOMPARE(StudyList.size(), std::size_t(16));
+        QCOMPARE(w->study().StudyList.size(), std::size_t(16));
         click(w, "cmdSubjects_1");
         for (int i = 0; i < 7; ++i)
             click(w, "cmdNext");
@@ -161,7 +166,6 @@ private slots:
     {
         const QStringList stored{"0", "0", "0", "1", "0", "0", "1", "0"};
         storeSettings(stored);
-        StudyList.clear();
         frmLearnRunesMain* w = openCourse();
         QCOMPARE(env->messages.size(), std::size_t(1));
         QCOMPARE(env->messages[0].prompt, QStringLiteral("Please Select A Stone Group"));
@@ -169,7 +173,7 @@ private slots:
         QCOMPARE(storedSettings(), stored);
         QCOMPARE(frontPage(w), QStringLiteral("picSettings"));
         QCOMPARE(text(w, "lblStoneName"), QStringLiteral("Stone Name"));
-        QVERIFY(StudyList.empty());
+        QVERIFY(w->study().StudyList.empty());
     }
 
     void saveSettings_data()
@@ -239,7 +243,7 @@ private slots:
         } else {
             QVERIFY(env->messages.empty());
             QCOMPARE(frontPage(w), QStringLiteral("picMemorizeStones"));
-            QCOMPARE(StudyList.size(), std::size_t(16));
+            QCOMPARE(w->study().StudyList.size(), std::size_t(16));
         }
         // Nothing was stored, and the store says so.
         QCOMPARE(storedSettings(), QStringList(8, QString()));
@@ -360,7 +364,7 @@ private slots:
         click(w, "cmdBack");
         QVERIFY(!enabled(w, "cmdBack"));
         QCOMPARE(text(w, "lblStoneName"), QStringLiteral("Fehu"));
-        QCOMPARE(StudyPosition, 0);
+        QCOMPARE(w->study().StudyPosition, 0);
     }
 
     void wizardSteps()
@@ -395,9 +399,9 @@ private slots:
         click(w, "chkTestType_1");
         click(w, "cmdTestNext_1");
         QCOMPARE(frontStep(w), QStringLiteral("fraTestLevel"));
-        QCOMPARE(StonePositions[0], 0);
-        QCOMPARE(StonePositions[1], -1);
-        QCOMPARE(StonePositions[2], 0);
+        QCOMPARE(w->testRun().StonePositions[0], 0);
+        QCOMPARE(w->testRun().StonePositions[1], -1);
+        QCOMPARE(w->testRun().StonePositions[2], 0);
         click(w, "cmdTestBack_1");
         QCOMPARE(frontStep(w), QStringLiteral("fraTestType"));
         QCOMPARE(env->messages.size(), std::size_t(3));
@@ -428,8 +432,8 @@ private slots:
         frmLearnRunesMain* w = openCourse();
         startKeywordTest(w, level);
         QCOMPARE(frontPage(w), QStringLiteral("picTestKeywords"));
-        QCOMPARE(TestLevel, level);
-        QCOMPARE(KeywordQuestionNo, 0);
+        QCOMPARE(w->testRun().TestLevel, level);
+        QCOMPARE(w->testRun().KeywordQuestionNo, 0);
         QCOMPARE(text(w, "lblIndex"), QStringLiteral("Label1"));
         QCOMPARE(text(w, "lblCaption"), QStringLiteral("You must choose only 1 Keyword"));
         QCOMPARE(text(w, "lblTestStone"), QStringLiteral("Stone Name"));
@@ -449,7 +453,7 @@ private slots:
             }
             QVERIFY(!child<QLabel>(w, "picTest")->pixmap().isNull());
             asked << text(w, "lblTestStone");
-            tickRightAnswers(w, "chkKeywords");
+            tickRightAnswers(w);
             click(w, "cmdNextQuestion");
         }
         QVERIFY(env->messages.empty());
@@ -461,9 +465,9 @@ private slots:
             QVERIFY(lines[i].endsWith(lineEnd));
         }
         QCOMPARE(lines[25], total);
-        QCOMPARE(TotalScore, 0);
-        QCOMPARE(QuestionScore, 0);
-        QCOMPARE(KeywordQuestionNo, 24);
+        QCOMPARE(w->testRun().TotalScore, 0);
+        QCOMPARE(w->testRun().QuestionScore, 0);
+        QCOMPARE(w->testRun().KeywordQuestionNo, 24);
     }
 
     void keywordRefusals_data()
@@ -491,14 +495,14 @@ private slots:
         for (int i = 0; i < ticks; ++i)
             click(w, QStringLiteral("chkKeywords_%1").arg(i));
         const QString stone = text(w, "lblTestStone");
-        const QStringList correct = CorrectAnswers;
+        const QStringList correct = w->testRun().CorrectAnswers;
         click(w, "cmdNextQuestion");
         QCOMPARE(env->messages.size(), std::size_t(1));
         QCOMPARE(env->lastPrompt(), message);
         QCOMPARE(env->messages[0].style, platform::vbCritical);
         QCOMPARE(text(w, "lblIndex"), QStringLiteral("Question 1"));
         QCOMPARE(text(w, "lblTestStone"), stone);
-        QCOMPARE(CorrectAnswers, correct);
+        QCOMPARE(w->testRun().CorrectAnswers, correct);
         QCOMPARE(child<QCheckBox>(w, "chkKeywords_0")->isChecked(), ticks > 0);
     }
 
@@ -541,6 +545,160 @@ private slots:
         QCOMPARE(fileBytes(path), QByteArray("\r\n"));
     }
 
+    // A screen reader ticks a goal: the goal's box and "Save" unlock, and lock again.
+    void goalTickedByScreenReader_data()
+    {
+        QTest::addColumn<int>("goal");
+        QTest::newRow("Goal 1") << 1;
+        QTest::newRow("Goal 2") << 2;
+    }
+
+    void goalTickedByScreenReader()
+    {
+        QFETCH(int, goal);
+        frmLearnRunesMain* w = openCourse();
+        const QString n = QString::number(goal), other = QString::number(3 - goal);
+        auto* box = child<QCheckBox>(w, QStringLiteral("chkGoal") + n);
+        QVERIFY(toggleByScreenReader(box));
+        QVERIFY(box->isChecked());
+        QVERIFY(enabled(w, QStringLiteral("txtGoal") + n) && enabled(w, QStringLiteral("cmdGoal") + n));
+        QVERIFY(!enabled(w, QStringLiteral("txtGoal") + other) && !enabled(w, QStringLiteral("cmdGoal") + other));
+        QVERIFY(toggleByScreenReader(box));
+        QVERIFY(!enabled(w, QStringLiteral("txtGoal") + n) && !enabled(w, QStringLiteral("cmdGoal") + n));
+        // A tick set by the program follows the same rule.
+        box->setChecked(true);
+        QVERIFY(enabled(w, QStringLiteral("txtGoal") + n) && enabled(w, QStringLiteral("cmdGoal") + n));
+    }
+
+    // Settings boxes ticked by a screen reader are what Save stores.
+    void settingsBoxToggledByScreenReader_data()
+    {
+        QTest::addColumn<int>("box");
+        for (int i = 0; i < SettingBoxes.size(); ++i)
+            QTest::newRow(SettingBoxes[i].toLatin1()) << i;
+    }
+
+    void settingsBoxToggledByScreenReader()
+    {
+        QFETCH(int, box);
+        frmLearnRunesMain* w = openCourse();
+        QVERIFY(toggleByScreenReader(child<QCheckBox>(w, SettingBoxes[box])));
+        click(w, "cmdSaveSettings");
+        QStringList expected(8, QStringLiteral("1"));
+        expected[box] = QStringLiteral("0");
+        QCOMPARE(storedSettings(), expected);
+    }
+
+    // The whole wizard through a screen reader's toggles: subject, position and level.
+    void wizardByScreenReader()
+    {
+        frmLearnRunesMain* w = openCourse();
+        click(w, "cmdSubjects_2");
+        QVERIFY(toggleByScreenReader(child<QRadioButton>(w, "optTestSubjects_0")));
+        click(w, "cmdTestNext_0");
+        QCOMPARE(frontStep(w), QStringLiteral("fraTestType"));
+        QVERIFY(toggleByScreenReader(child<QCheckBox>(w, "chkTestType_2")));
+        click(w, "cmdTestNext_1");
+        QCOMPARE(frontStep(w), QStringLiteral("fraTestLevel"));
+        QCOMPARE(w->testRun().StonePositions[2], PositionAsked);
+        QVERIFY(toggleByScreenReader(child<QRadioButton>(w, "optTestLevel_1")));
+        click(w, "cmdTestBack_1");
+        QVERIFY(toggleByScreenReader(child<QRadioButton>(w, "optTestSubjects_1")));
+        click(w, "cmdTestNext_0");
+        click(w, "cmdTestNext_2");
+        QVERIFY(env->messages.empty());
+        QCOMPARE(frontPage(w), QStringLiteral("picTestKeywords"));
+        QCOMPARE(w->testRun().TestLevel, AdvancedLevel);
+    }
+
+    // The tick that completes the answer moves the focus to "Next", however it was made; a
+    // tick taken back and given again does not move it a second time.
+    void keywordTickMovesTheFocus_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<bool>("screenReader");
+        QTest::newRow("beginner, mouse") << BeginnerLevel << false;
+        QTest::newRow("beginner, screen reader") << BeginnerLevel << true;
+        QTest::newRow("advanced, mouse") << AdvancedLevel << false;
+        QTest::newRow("advanced, screen reader") << AdvancedLevel << true;
+    }
+
+    void keywordTickMovesTheFocus()
+    {
+        QFETCH(int, level);
+        QFETCH(bool, screenReader);
+        frmLearnRunesMain* w = openCourse();
+        platform::Forms::showMdiChild(w);
+        startKeywordTest(w, level);
+        click(w, "cmdNextQuestion");
+        auto* next = child<QWidget>(w, "cmdNextQuestion");
+        auto tick = [&](int i) {
+            auto* box = child<QCheckBox>(w, QStringLiteral("chkKeywords_%1").arg(i));
+            if (screenReader)
+                QVERIFY(toggleByScreenReader(box));
+            else
+                box->click();
+        };
+        const int needed = level == BeginnerLevel ? 1 : 4;
+        for (int i = 0; i < needed; ++i) {
+            child<QWidget>(w, "chkKeywords_0")->setFocus();
+            tick(i);
+        }
+        QCOMPARE(w->focusWidget(), next);
+        child<QWidget>(w, "chkKeywords_0")->setFocus();
+        tick(needed - 1);
+        tick(needed - 1);
+        QVERIFY(w->focusWidget() != next);
+    }
+
+    // What the user typed is saved as typed: no-break spaces stay, line breaks of either kind
+    // (Return, Shift+Return) become CR LF, and only blanks (character 32) at the ends go.
+    void goalKeepsWhatWasTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("no-break space") << QStringLiteral("Learn\u00A0Fehu") << QByteArray("Learn\xc2\xa0" "Fehu\r\nend\r\n");
+        QTest::newRow("no-break spaces at the ends") << QStringLiteral("  \u00A0Fehu\u00A0 ")
+                                                     << QByteArray("\xc2\xa0" "Fehu\xc2\xa0 \r\nend\r\n");
+        QTest::newRow("return") << QStringLiteral("one\ntwo") << QByteArray("one\r\ntwo\r\nend\r\n");
+        QTest::newRow("tab and letters") << QStringLiteral("\tÆsir") << QByteArray("\t\xc3\x86sir\r\nend\r\n");
+    }
+
+    void goalKeepsWhatWasTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, file);
+        frmLearnRunesMain* w = openCourse();
+        click(w, "chkGoal1");
+        auto* box = child<QPlainTextEdit>(w, "txtGoal1");
+        box->clear();
+        box->insertPlainText(typed);
+        QTest::keyClick(box, Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(box, QStringLiteral("end"));
+        click(w, "cmdGoal1");
+        QCOMPARE(fileBytes(QDir(env->programFolder()).filePath("Goal1.txt")), file);
+    }
+
+    // A goal file with bytes that are not text is kept byte for byte until its text is changed.
+    void goalFileWithBytesThatAreNotText()
+    {
+        const QString path = QDir(env->programFolder()).filePath("Goal2.txt");
+        const QByteArray bytes("Learn \xff\xfe runes\r\n");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        frmLearnRunesMain* w = openCourse();
+        click(w, "chkGoal2");
+        click(w, "cmdGoal2");
+        QCOMPARE(fileBytes(path), bytes);
+        auto* box = child<QPlainTextEdit>(w, "txtGoal2");
+        box->moveCursor(QTextCursor::End);
+        box->insertPlainText(QStringLiteral("now"));
+        click(w, "cmdGoal2");
+        QCOMPARE(fileBytes(path), QByteArray("Learn \xef\xbf\xbd\xef\xbf\xbd runes\r\nnow\r\n"));
+    }
+
     void goalThatCannotBeSaved()
     {
         QVERIFY(QDir(env->programFolder()).mkdir(QStringLiteral("Goal2.txt")));
@@ -553,6 +711,45 @@ private slots:
         QCOMPARE(env->messages[0].style, platform::vbCritical);
         QVERIFY(env->messages[0].prompt.contains(QLatin1String("Goal 2 could not be saved")));
         QCOMPARE(text(w, "txtGoal2"), QStringLiteral("Study Isa"));
+    }
+
+    // The course speaks one spelling, American, in every text it shows: tables, captions,
+    // labels and frames.
+    void textsUseAmericanSpelling()
+    {
+        frmLearnRunesMain* w = openCourse();
+        QStringList texts{w->windowTitle()};
+        for (int r = 0; r < RuneCount; ++r)
+            texts << StoneNames[r] << UprightMeanings[r] << ReversedMeanings[r] << MerkstaveMeanings[r];
+        for (const QString& keyword : StoneKeywords)
+            texts << keyword;
+        for (int aett = 0; aett < AettCount; ++aett)
+            texts << AettCaption(aett) << AettTheme(aett);
+        for (const QLabel* label : w->findChildren<QLabel*>())
+            texts << label->text();
+        for (const QAbstractButton* button : w->findChildren<QAbstractButton*>())
+            texts << button->text();
+        for (const QGroupBox* frame : w->findChildren<QGroupBox*>())
+            texts << frame->title();
+        const QRegularExpression british(QStringLiteral(
+            "\\b(colour\\w*|honour\\w*|behaviour\\w*|favour\\w*|humour\\w*|labour\\w*|neighbour\\w*|centre\\w*|"
+            "centred|defence|offence|\\w+is(e|ed|es|ing|ation)|\\w+ys(e|ed|ing)|travell\\w*|grey|judgement)\\b"),
+            QRegularExpression::CaseInsensitiveOption);
+        // Words that end in -ise in American spelling too.
+        const QStringList alike{"wise", "otherwise", "likewise", "rise", "arise", "raise", "raised", "praise", "praises",
+                                "promise", "promises", "surprise", "exercise", "advise", "advertise", "comprise",
+                                "compromise", "despise", "disguise", "enterprise", "franchise", "merchandise", "revise",
+                                "supervise", "televise", "concise", "precise", "paradise", "noise", "poise", "expertise",
+                                "premise", "demise", "bruise", "cruise", "treatise", "devise", "improvise", "chastise",
+                                "circumcise", "excise", "incise", "apprise", "reprise", "uprise"};
+        for (const QString& text : texts) {
+            auto matches = british.globalMatch(text);
+            while (matches.hasNext()) {
+                const QString word = matches.next().captured(0);
+                if (!alike.contains(word.toLower()))
+                    QFAIL(qPrintable(QStringLiteral("British spelling \"%1\" in: %2").arg(word, text.left(80))));
+            }
+        }
     }
 
     void accessibleNames_data()

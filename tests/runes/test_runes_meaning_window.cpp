@@ -2,8 +2,8 @@
 // its result list back to the course window at the end, or the set-up page when left early.
 #include "../../courses/runes/frmLearnRunesMain.h"
 #include "../../courses/runes/frmLearnRunesMeaningTest.h"
-#include "../../courses/runes/modLearnRunes.h"
-#include "../../courses/runes/modLearnRunesTest.h"
+#include "../../courses/runes/logic/modLearnRunes.h"
+#include "../../courses/runes/logic/modLearnRunesTest.h"
 #include "../common/fixtures.h"
 #include "../common/test_registry.h"
 
@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include "controls.h"
+#include "screen_reader.h"
 #include "platform/forms.h"
 #include "platform/message_box.h"
 
@@ -48,10 +49,11 @@ frmLearnRunesMain* startMeaningRun(int level, const QList<int>& positions)
 
 frmLearnRunesMeaningTest* meaningWindow() { return platform::Forms::find<frmLearnRunesMeaningTest>(); }
 
-void tickRightAnswers(QWidget* window)
+void tickRightAnswers(frmLearnRunesMeaningTest* window)
 {
+    const QStringList correct = window->testRun().CorrectAnswers;
     for (int i = 0; i < 8; ++i)
-        if (!option(window, i)->isHidden() && CorrectAnswers.contains(option(window, i)->text()) && !option(window, i)->isChecked())
+        if (!option(window, i)->isHidden() && correct.contains(option(window, i)->text()) && !option(window, i)->isChecked())
             option(window, i)->click();
 }
 
@@ -75,10 +77,10 @@ private slots:
         QCOMPARE(test->windowTitle(), QStringLiteral("Velmora Learn Runes"));
         QCOMPARE(test->frame()->x(), (1280 - test->width()) / 2);
         QCOMPARE(test->frame()->y(), 0);
-        QCOMPARE(StonePositions[0], -1);
-        QCOMPARE(StonePositions[1], 0);
-        QCOMPARE(StonePositions[2], -1);
-        QCOMPARE(MeaningQuestionNo, 0);
+        QCOMPARE(test->testRun().StonePositions[0], -1);
+        QCOMPARE(test->testRun().StonePositions[1], 0);
+        QCOMPARE(test->testRun().StonePositions[2], -1);
+        QCOMPARE(test->testRun().MeaningQuestionNo, 0);
         // No question until the first press.
         QCOMPARE(labelText(test, "lblMeaningTestStoneName"), QStringLiteral("Stone Name"));
         QCOMPARE(labelText(test, "lblMeaningTestQuestion"), QStringLiteral("Label1"));
@@ -104,9 +106,9 @@ private slots:
         frmLearnRunesMeaningTest* test = meaningWindow();
         click(test, "cmdNextQuestion1");
         QVERIFY(env->messages.empty());
-        QCOMPARE(MeaningQuestionNo, 1);
+        QCOMPARE(test->testRun().MeaningQuestionNo, 1);
         QCOMPARE(labelText(test, "lblMeaningTestQuestion"), QStringLiteral("Question 1"));
-        QCOMPARE(labelText(test, "lblMeaningTestStoneName"), StoneNames[QuestionOrder[1]]);
+        QCOMPARE(labelText(test, "lblMeaningTestStoneName"), StoneNames[test->testRun().QuestionOrder[1]]);
         QCOMPARE(labelText(test, "lblMeaningTestCaption"), caption);
         QVERIFY(!child<QLabel>(test, "picMeaningTest")->pixmap().isNull());
         for (int i = 0; i < 8; ++i) {
@@ -114,8 +116,33 @@ private slots:
             QCOMPARE(child<QWidget>(test, QStringLiteral("shaMeaning_%1").arg(i))->isHidden(), i >= options);
             QVERIFY(!option(test, i)->isChecked());
             if (i < options)
-                QCOMPARE(option(test, i)->text(), AnswerChoices[i]);
+                QCOMPARE(option(test, i)->text(), test->testRun().AnswerChoices[i]);
         }
+    }
+
+    void screenReaderTicks_data() { firstPressShowsQuestionOne_data(); }
+
+    // A screen reader ticks the right answers: the tick that completes them moves the focus to
+    // "Next", and the press scores them in full.
+    void screenReaderTicks()
+    {
+        QFETCH(int, level);
+        startMeaningRun(level, {0, 1, 2});
+        frmLearnRunesMeaningTest* test = meaningWindow();
+        click(test, "cmdNextQuestion1");
+        auto* next = child<QWidget>(test, "cmdNextQuestion1");
+        const QStringList correct = test->testRun().CorrectAnswers;
+        for (int i = 0; i < 8; ++i) {
+            if (option(test, i)->isHidden() || !correct.contains(option(test, i)->text()))
+                continue;
+            QVERIFY(test->focusWidget() != next);
+            QVERIFY(toggleByScreenReader(option(test, i)));
+        }
+        QCOMPARE(test->focusWidget(), next);
+        click(test, "cmdNextQuestion1");
+        QVERIFY(env->messages.empty());
+        QCOMPARE(test->testRun().QuestionResults[0], level == BeginnerLevel ? QStringLiteral("1 Correct Out of 1")
+                                                                             : QStringLiteral("4 Correct Out of 4"));
     }
 
     void runEndsOnTheCourseWindow_data()
@@ -146,6 +173,10 @@ private slots:
         }
         QVERIFY(env->messages.empty());
         QVERIFY(!meaningWindow());
+        // The run's scores were cleared by the list, before its window goes.
+        QVERIFY(test);
+        QCOMPARE(test->testRun().QuestionScore, 0);
+        QCOMPARE(test->testRun().TotalScore, 0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(test.isNull());
         QVERIFY(course->frame()->isVisible());
@@ -155,8 +186,6 @@ private slots:
         for (int i = 0; i < 24; ++i)
             QCOMPARE(lines[i].mid(13, 30).trimmed(), asked[i]);
         QCOMPARE(lines[25], total);
-        QCOMPARE(QuestionScore, 0);
-        QCOMPARE(TotalScore, 0);
     }
 
     void leavingEarlyReturnsToTheSetUp()

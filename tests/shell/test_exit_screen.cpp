@@ -13,6 +13,7 @@
 
 #include "fixtures.h"
 #include "platform/forms.h"
+#include "shell/exact_text.h"
 #include "shell/frmExitScreen.h"
 #include "shell/modTellAFriend.h"
 #include "test_registry.h"
@@ -36,7 +37,7 @@ QString boxText(QWidget* window, const QString& name)
 {
     QWidget* box = control(window, name);
     auto* plain = qobject_cast<QPlainTextEdit*>(box);
-    return plain ? plain->toPlainText() : qobject_cast<QLineEdit*>(box)->text();
+    return plain ? exactPlainText(plain) : qobject_cast<QLineEdit*>(box)->text();
 }
 
 void setBoxText(QWidget* window, const QString& name, const QString& text)
@@ -226,6 +227,8 @@ private slots:
         QTest::newRow("@ and dot are enough") << QStringList{"Ann", "@.", "Hi", "Bo", ".@"} << "";
         QTest::newRow("case makes distinct") << QStringList{"Ann", "A@b.c", "Hi", "Bo", "a@b.c"} << "";
         QTest::newRow("tab is a name") << QStringList{"\t", "a@b.c", "Hi", "Bo", "d@e.f"} << "";
+        QTest::newRow("no-break spaces kept")
+            << QStringList{"Ann", "a@b.c", QString::fromUtf8("10\u00a0km\nBye"), "Bo", "d@e.f"} << "";
         QTest::newRow("values trimmed") << QStringList{" Ann Lee ", "a@b.c", "x & y=1\nBye ", "Bo", " d@e.f"} << "";
     }
     void submitChecksInOrder()

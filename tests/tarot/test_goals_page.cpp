@@ -21,6 +21,7 @@
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/program_folder.h"
+#include "shell/exact_text.h"
 
 namespace {
 
@@ -323,7 +324,7 @@ private slots:
         open();
         control<QPushButton>("cmdNewGoal")->click();
         const QString name = QString::fromUtf8("The \"Tower\", reversed ♜");
-        const QString description = QString::fromUtf8("First \"line\"\nSecond line, ü\n");
+        const QString description = QString::fromUtf8("First \"line\"\nSecond line, ü,\u00a010\u00a0days\n");
         control<QLineEdit>("txtGoalName")->setText(name);
         control<QPlainTextEdit>("txtGoalDesc")->setPlainText(description);
         picker("mydtpStartingDate")->setValue(QDate(2024, 2, 29));
@@ -642,7 +643,7 @@ private:
     void expectFields(const QString& name, const QString& description, QDate start, QDate end, int percentage)
     {
         QCOMPARE(control<QLineEdit>("txtGoalName")->text(), name);
-        QCOMPARE(control<QPlainTextEdit>("txtGoalDesc")->toPlainText(), description);
+        QCOMPARE(exactPlainText(control<QPlainTextEdit>("txtGoalDesc")), description);
         QCOMPARE(picker("mydtpStartingDate")->value(), start);
         QCOMPARE(picker("mydtpEndingDate")->value(), end);
         QCOMPARE(control<QComboBox>("Combo3")->currentText(), QString::number(percentage));
