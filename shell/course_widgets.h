@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "shell/wrapped_label.h"
+
 namespace course_widgets {
 
 inline QString elementName(const char* array, int index)
@@ -31,7 +33,7 @@ T* make(const QString& name, const QString& caption, QWidget* parent)
 // A label whose plain text wraps to the width it is given.
 inline QLabel* makeText(const QString& name, const QString& text, QWidget* parent)
 {
-    auto* label = make<QLabel>(name, text, parent);
+    auto* label = make<WrappedLabel>(name, text, parent);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     return label;

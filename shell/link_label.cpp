@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : WrappedLabel(text, parent)
 {
     setMouseTracking(true);
 }
@@ -24,7 +24,7 @@ void LinkLabel::setUnderline(bool on)
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    QLabel::mouseReleaseEvent(event);
+    WrappedLabel::mouseReleaseEvent(event);
     // The click belongs to the label alone; a container that takes clicks must not see it.
     event->accept();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
@@ -33,7 +33,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 
 void LinkLabel::mouseMoveEvent(QMouseEvent* event)
 {
-    QLabel::mouseMoveEvent(event);
+    WrappedLabel::mouseMoveEvent(event);
     // The move belongs to the label alone; its container must not see it too.
     event->accept();
     emit mouseMoved();
@@ -44,7 +44,7 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
     const bool follows = focusPolicy() != Qt::NoFocus &&
                          (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space);
     if (!follows) {
-        QLabel::keyPressEvent(event);
+        WrappedLabel::keyPressEvent(event);
         return;
     }
     event->accept();

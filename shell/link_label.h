@@ -1,9 +1,9 @@
 #pragma once
 // A label that acts as a link: it reports clicks and mouse moves, and can show the link
 // pointer and an underline.
-#include <QLabel>
+#include "shell/wrapped_label.h"
 
-class LinkLabel : public QLabel {
+class LinkLabel : public WrappedLabel {
     Q_OBJECT
 public:
     explicit LinkLabel(const QString& text = QString(), QWidget* parent = nullptr);
