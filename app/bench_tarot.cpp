@@ -1,12 +1,12 @@
 #include "bench_tarot.h"
 
+#include "bench_common.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -18,36 +18,16 @@
 #include "platform/forms.h"
 #include "platform/process.h"
 #include "shell/course_tabs.h"
-#include "shell/main_window.h"
 
 namespace {
 
 const QString EveryCard = QStringLiteral(
     "SELECT * FROM tblCards WHERE (Group=0) OR (Group=1) OR (Group=2) OR (Group=3) OR (Group=4) ORDER BY ID");
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
-
-double slowest(const std::vector<double>& values)
-{
-    return values.empty() ? 0.0 : *std::max_element(values.begin(), values.end());
-}
-
 // Each line: median and slowest, in milliseconds, and the number of timings.
 void print(const char* key, const std::vector<double>& values)
 {
     std::printf("%s %.3f %.3f %zu\n", key, median(values), slowest(values), values.size());
-}
-
-bool insideWindowNamed(QObject* object, const QString& name)
-{
-    for (QObject* o = object; o; o = o->parent())
-        if (o->objectName() == name)
-            return true;
-    return false;
 }
 
 // Milliseconds that action takes, with the window painted afterwards.
@@ -67,45 +47,9 @@ T* control(QWidget* window, const char* name)
     return window->findChild<T*>(QLatin1String(name));
 }
 
-class TarotBench : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::Paint)
-            return false;
-        if (!m_mainShown && insideWindowNamed(watched, QStringLiteral("frmMDI"))) {
-            m_mainShown = true;
-            QTimer::singleShot(300, this, [this] { openTarot(); });
-        } else if (m_waiting && insideWindowNamed(watched, QLatin1String(frmLearnTarotMain::FormName))) {
-            m_waiting = false;
-            m_openTimes.push_back(m_clock.nsecsElapsed() / 1e6);
-            QTimer::singleShot(30, this, [this] {
-                if (m_openTimes.size() < 21)
-                    platform::Forms::unload(QLatin1String(frmLearnTarotMain::FormName));
-            });
-            QTimer::singleShot(80, this, [this] { openTarot(); });
-        }
-        return false;
-    }
-
-private:
-    void openTarot()
-    {
-        if (m_openTimes.size() == 21) {
-            m_openTimes.erase(m_openTimes.begin()); // the first open also loads fonts and pictures
-            measureInWindow();
-            return;
-        }
-        auto* main = platform::Forms::find<frmMDI>();
-        auto* button = main ? main->findChild<QPushButton*>(QStringLiteral("cmdSelectOption_2")) : nullptr;
-        if (!button)
-            return;
-        m_waiting = true;
-        m_clock.start();
-        button->click();
-    }
-
-    void measureInWindow()
+class TarotBench {
+public:
+    static void measureInWindow(const std::vector<double>& openTimes)
     {
         auto* window = platform::Forms::find<frmLearnTarotMain>();
         if (!window) {
@@ -134,7 +78,7 @@ private:
             showQuestion.push_back(timed(window, [window] { control<QPushButton>(window, "cmdNextQuestion")->click(); }));
         }
 
-        print("tarot-open-ms", m_openTimes);
+        print("tarot-open-ms", openTimes);
         print("tarot-study-start-ms", study);
         print("tarot-next-card-ms", next);
         print("tarot-show-question-ms", showQuestion);
@@ -188,12 +132,12 @@ private:
         print("tarot-report-ms", report);
     }
 
-    bool m_mainShown = false;
-    bool m_waiting = false;
-    QElapsedTimer m_clock;
-    std::vector<double> m_openTimes;
 };
 
 } // namespace
 
-QObject* MakeTarotBench() { return new TarotBench; }
+QObject* MakeTarotBench()
+{
+    // The tarot course is the third course button.
+    return new CourseOpenTimer(2, QLatin1String(frmLearnTarotMain::FormName), {}, &TarotBench::measureInWindow);
+}

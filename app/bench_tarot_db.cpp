@@ -1,8 +1,9 @@
 #include "bench_tarot_db.h"
 
+#include "bench_common.h"
+
 #include <QElapsedTimer>
 #include <QLabel>
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -16,16 +17,9 @@ struct Times {
     std::vector<double> open, query, picture, total;
 };
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
-
 void print(const char* key, const std::vector<double>& values)
 {
-    std::printf("%s %.3f %.3f %.3f\n", key, values.empty() ? 0.0 : values.front(), median(values),
-                values.empty() ? 0.0 : *std::max_element(values.begin(), values.end()));
+    std::printf("%s %.3f %.3f %.3f\n", key, values.empty() ? 0.0 : values.front(), median(values), slowest(values));
 }
 
 } // namespace
