@@ -9,6 +9,7 @@
 #include "courses/astrology/astrology_course.h"
 #include "courses/numerology/numerology_course.h"
 #include "courses/runes/runes_course.h"
+#include "courses/tarot/tarot_course.h"
 #include "fake_tray_icon.h"
 #include "fixtures.h"
 #include "platform/command_line.h"
@@ -20,12 +21,6 @@
 #include "random_user.h"
 #include "shell/frmStartup.h"
 #include "test_registry.h"
-#if defined(ORVANEL_HAS_TAROT) && __has_include("courses/tarot/tarot_course.h")
-#include "courses/tarot/tarot_course.h"
-#define ORVANEL_REGISTER_TAROT RegisterTarotCourse();
-#else
-#define ORVANEL_REGISTER_TAROT
-#endif
 
 namespace {
 
@@ -35,7 +30,7 @@ void registerCourses()
     RegisterAstrologyCourse();
     RegisterNumerologyCourse();
     RegisterRunesCourse();
-    ORVANEL_REGISTER_TAROT
+    RegisterTarotCourse();
 }
 
 void startProgram() { platform::Forms::instance<frmStartup>(); }
