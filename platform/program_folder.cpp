@@ -2,15 +2,37 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 namespace platform {
 namespace {
+// The file whose presence beside the executable makes a run portable.
+constexpr char PortableMarker[] = "learn.dll";
+// The program's folder under share/ and under the XDG data folders.
+constexpr char DataFolderName[] = "orvanel";
+
 QString& overrideFolder()
 {
     static QString folder;
     return folder;
 }
+
+// An XDG base folder from the environment: only absolute paths count.
+QStringList xdgFolders(const char* variable, const QString& fallback)
+{
+    QStringList folders;
+    for (const QString& folder : qEnvironmentVariable(variable).split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        if (QDir::isAbsolutePath(folder))
+            folders << folder;
+    if (folders.isEmpty())
+        folders = fallback.split(QLatin1Char(':'));
+    return folders;
+}
+
+QString dataHome() { return xdgFolders("XDG_DATA_HOME", QDir::home().filePath(QStringLiteral(".local/share"))).first(); }
+
 } // namespace
 
 QString ProgramFolder()
@@ -36,5 +58,36 @@ QString ExecutableFileName()
 QString ExecutablePath() { return ProgramFile(ExecutableFileName()); }
 
 void setProgramFolder(const QString& folder) { overrideFolder() = folder; }
+
+bool IsPortableRun() { return QFileInfo::exists(ProgramFile(QLatin1String(PortableMarker))); }
+
+QString ProgramDataFile(const QString& fileName)
+{
+    if (IsPortableRun())
+        return ProgramFile(fileName);
+    const QString name = QLatin1String(DataFolderName) + QLatin1Char('/') + fileName;
+    // The install's own share/ folder comes first, so a copy elsewhere cannot shadow it.
+    const QString installed = QDir::cleanPath(ProgramFile(QStringLiteral("../share/")) + QLatin1Char('/') + name);
+    QStringList places{installed, QDir(dataHome()).filePath(name)};
+    for (const QString& folder : xdgFolders("XDG_DATA_DIRS", QStringLiteral("/usr/local/share/:/usr/share/")))
+        places << QDir(folder).filePath(name);
+    for (const QString& place : places)
+        if (QFileInfo::exists(place))
+            return place;
+    return installed;
+}
+
+QString UserDataFolder()
+{
+    if (IsPortableRun())
+        return ProgramFolder();
+    const QString folder = QDir(dataHome()).filePath(QLatin1String(DataFolderName));
+    // A folder the program makes is the user's alone, as the XDG rules ask.
+    if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return folder;
+}
+
+QString UserDataFile(const QString& fileName) { return QDir(UserDataFolder()).filePath(fileName); }
 
 } // namespace platform

@@ -2,6 +2,8 @@
 #include "courses/runes/frmLearnRunesMain.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -716,8 +718,9 @@ void frmLearnRunesMain::chkGoal2_Click() { enableGoal(chkGoal2, cmdGoal2, txtGoa
 void frmLearnRunesMain::saveGoal(GoalFile& file, int goal, QPlainTextEdit* text)
 {
     if (!file.Save(exactPlainText(text)))
-        platform::MsgBox(QStringLiteral("Goal %1 could not be saved. Please check that the program folder can be "
-                                        "written to.").arg(goal),
+        platform::MsgBox(QStringLiteral("Goal %1 could not be saved. Please check that the folder %2 can be written to.")
+                             .arg(goal)
+                             .arg(QDir::toNativeSeparators(QFileInfo(GoalFilePath(goal)).absolutePath())),
                          platform::vbCritical);
 }
 

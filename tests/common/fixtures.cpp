@@ -17,12 +17,17 @@
 #include "platform/settings_store.h"
 
 TestEnvironment::TestEnvironment()
-    : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME")), m_hadConfigHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
 {
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(QDir(m_dir.path()).filePath(QStringLiteral("config"))));
-    platform::setProgramFolder(m_dir.path());
+    // The program folder is bin/ inside the temporary folder, so that its ../share and the
+    // XDG folders are the test's own and a copy of the program installed on the machine is
+    // never seen.
+    QDir(m_dir.path()).mkdir(QStringLiteral("bin"));
+    setVariable("XDG_CONFIG_HOME", prefixFile(QStringLiteral("config")));
+    setVariable("XDG_DATA_HOME", prefixFile(QStringLiteral("data")));
+    setVariable("XDG_DATA_DIRS", prefixFile(QStringLiteral("system-data")));
+    platform::setProgramFolder(programFolder());
     platform::setSettingsFile(settingsFile());
-    platform::setInstanceLockPath(QDir(m_dir.path()).filePath(QStringLiteral("instance.lock")));
+    platform::setInstanceLockPath(prefixFile(QStringLiteral("instance.lock")));
     platform::setFixedSeed(12345);
     platform::setFixedNow(QDateTime());
     platform::setScreenWidthForTests(1280);
@@ -51,13 +56,39 @@ TestEnvironment::~TestEnvironment()
     platform::setFixedNow(QDateTime());
     platform::setProgramFolder(QString());
     platform::setSettingsFile(QString());
-    if (m_hadConfigHome)
-        qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
-    else
-        qunsetenv("XDG_CONFIG_HOME");
+    for (const SavedVariable& saved : m_savedVariables) {
+        if (saved.wasSet)
+            qputenv(saved.name, saved.value);
+        else
+            qunsetenv(saved.name);
+    }
 }
 
-QString TestEnvironment::settingsFile() const { return QDir(m_dir.path()).filePath(QStringLiteral("settings.ini")); }
+void TestEnvironment::setVariable(const char* name, const QString& value)
+{
+    m_savedVariables.push_back({name, qgetenv(name), qEnvironmentVariableIsSet(name)});
+    qputenv(name, QFile::encodeName(value));
+}
+
+QString TestEnvironment::programFolder() const { return prefixFile(QStringLiteral("bin")); }
+
+QString TestEnvironment::prefixFile(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
+
+QString TestEnvironment::userFolder() const { return platform::UserDataFolder(); }
+
+void TestEnvironment::blockUserFolder(bool blocked)
+{
+    const QString inTheWay = prefixFile(QStringLiteral("in-the-way"));
+    if (blocked) {
+        QFile file(inTheWay);
+        file.open(QIODevice::WriteOnly);
+    }
+    const QString prefix = blocked ? inTheWay : m_dir.path();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(QDir(prefix).filePath(QStringLiteral("data"))));
+    platform::setProgramFolder(QDir(prefix).filePath(QStringLiteral("bin")));
+}
+
+QString TestEnvironment::settingsFile() const { return prefixFile(QStringLiteral("settings.ini")); }
 
 QStringList TestEnvironment::prompts() const
 {

@@ -1,6 +1,7 @@
 #pragma once
-// A fresh world for each test: temporary program folder and settings file, the user's config
-// folder (XDG_CONFIG_HOME, where start-up entries go) inside it, fixed seed and clock,
+// A fresh world for each test: a temporary folder holding the program folder (bin/), the
+// settings file, the user's config folder (XDG_CONFIG_HOME, where start-up entries go) and data
+// folder (XDG_DATA_HOME, where an installed run keeps goals), fixed seed and clock,
 // scripted message boxes that record every prompt, recorded web pages, and a recorded
 // process end instead of a real one.
 #include <QByteArray>
@@ -24,8 +25,14 @@ public:
     TestEnvironment(const TestEnvironment&) = delete;
     TestEnvironment& operator=(const TestEnvironment&) = delete;
 
-    QString programFolder() const { return m_dir.path(); }
+    QString programFolder() const;
     QString settingsFile() const;
+    // The temporary folder's own files: an install prefix around the program folder.
+    QString prefixFile(const QString& name) const;
+    // The folder the program keeps the user's files in, as the program finds it.
+    QString userFolder() const;
+    // While blocked, the user's folder cannot be made or written: a plain file stands in its way.
+    void blockUserFolder(bool blocked);
 
     // Answers for the next message boxes, in order; when none is queued a box answers
     // Yes to a Yes/No question and OK otherwise.
@@ -44,6 +51,11 @@ public:
 private:
     QTemporaryDir m_dir;
     std::deque<int> m_answers;
-    QByteArray m_oldConfigHome;
-    bool m_hadConfigHome;
+    struct SavedVariable {
+        const char* name;
+        QByteArray value;
+        bool wasSet;
+    };
+    std::vector<SavedVariable> m_savedVariables;
+    void setVariable(const char* name, const QString& value);
 };

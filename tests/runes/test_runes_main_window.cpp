@@ -112,11 +112,11 @@ private slots:
 
     void firstLoad()
     {
-        QVERIFY(!QFile::exists(QDir(env->programFolder()).filePath("Goal1.txt")));
+        QVERIFY(!QFile::exists(QDir(env->userFolder()).filePath("Goal1.txt")));
         frmLearnRunesMain* w = openCourse();
         QCOMPARE(w->windowTitle(), QStringLiteral("Velmora Learn Runes"));
-        QCOMPARE(fileBytes(QDir(env->programFolder()).filePath("Goal1.txt")), QByteArray("This is Goal 1.\r\n"));
-        QCOMPARE(fileBytes(QDir(env->programFolder()).filePath("Goal2.txt")), QByteArray("This is Goal 2.\r\n"));
+        QCOMPARE(fileBytes(QDir(env->userFolder()).filePath("Goal1.txt")), QByteArray("This is Goal 1.\r\n"));
+        QCOMPARE(fileBytes(QDir(env->userFolder()).filePath("Goal2.txt")), QByteArray("This is Goal 2.\r\n"));
         QCOMPARE(text(w, "txtGoal1"), QStringLiteral("This is Goal 1.\n"));
         QCOMPARE(text(w, "txtGoal2"), QStringLiteral("This is Goal 2.\n"));
         for (const QString& box : SettingBoxes)
@@ -138,7 +138,7 @@ private slots:
 
     void loadShowsEveryGoalLine()
     {
-        QFile file(QDir(env->programFolder()).filePath("Goal2.txt"));
+        QFile file(QDir(env->userFolder()).filePath("Goal2.txt"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("Learn Fehu\r\nLearn Uruz\r\nLearn them all\r\n");
         file.close();
@@ -521,7 +521,7 @@ private slots:
 
     void goalSaves()
     {
-        const QString path = QDir(env->programFolder()).filePath("Goal1.txt");
+        const QString path = QDir(env->userFolder()).filePath("Goal1.txt");
         {
             frmLearnRunesMain* w = openCourse();
             click(w, "chkGoal1");
@@ -676,13 +676,13 @@ private slots:
         QTest::keyClick(box, Qt::Key_Return, Qt::ShiftModifier);
         QTest::keyClicks(box, QStringLiteral("end"));
         click(w, "cmdGoal1");
-        QCOMPARE(fileBytes(QDir(env->programFolder()).filePath("Goal1.txt")), file);
+        QCOMPARE(fileBytes(QDir(env->userFolder()).filePath("Goal1.txt")), file);
     }
 
     // A goal file with bytes that are not text is kept byte for byte until its text is changed.
     void goalFileWithBytesThatAreNotText()
     {
-        const QString path = QDir(env->programFolder()).filePath("Goal2.txt");
+        const QString path = QDir(env->userFolder()).filePath("Goal2.txt");
         const QByteArray bytes("Learn \xff\xfe runes\r\n");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -701,7 +701,7 @@ private slots:
 
     void goalThatCannotBeSaved()
     {
-        QVERIFY(QDir(env->programFolder()).mkdir(QStringLiteral("Goal2.txt")));
+        QVERIFY(QDir(env->userFolder()).mkdir(QStringLiteral("Goal2.txt")));
         frmLearnRunesMain* w = openCourse();
         QCOMPARE(text(w, "txtGoal2"), QString());
         click(w, "chkGoal2");
@@ -710,6 +710,9 @@ private slots:
         QCOMPARE(env->messages.size(), std::size_t(1));
         QCOMPARE(env->messages[0].style, platform::vbCritical);
         QVERIFY(env->messages[0].prompt.contains(QLatin1String("Goal 2 could not be saved")));
+        // The message names the folder to check.
+        QVERIFY2(env->messages[0].prompt.contains(QDir::toNativeSeparators(env->userFolder())),
+                 qPrintable(env->messages[0].prompt));
         QCOMPARE(text(w, "txtGoal2"), QStringLiteral("Study Isa"));
     }
 

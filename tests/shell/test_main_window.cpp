@@ -114,7 +114,7 @@ private slots:
     void secondCopyIsRefusedAndTouchesNothing()
     {
         TestEnvironment env;
-        QLockFile other(QDir(env.programFolder()).filePath(QStringLiteral("instance.lock")));
+        QLockFile other(env.prefixFile(QStringLiteral("instance.lock")));
         QVERIFY(other.tryLock(0));
         QVERIFY(!startProgram());
         QCOMPARE(env.prompts(), QStringList{"Application is already running"});

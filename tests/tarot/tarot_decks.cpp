@@ -5,14 +5,17 @@
 
 #include "card_fixture.h"
 #include "courses/tarot/logic/modDB.h"
+#include "platform/program_folder.h"
 
 namespace tarot_decks {
+
+QString besideProgram() { return platform::ProgramFile(QStringLiteral("learn.dll")); }
 
 bool installBuiltDatabase()
 {
     const QString built = QStringLiteral(ORVANEL_BINARY_DIR "/learn.dll");
-    QFile::remove(modDB::CardDatabasePath());
-    if (!QFile::copy(built, modDB::CardDatabasePath())) {
+    QFile::remove(besideProgram());
+    if (!QFile::copy(built, besideProgram())) {
         QTest::qFail("cannot copy the built learn.dll into the program folder", __FILE__, __LINE__);
         return false;
     }
@@ -21,8 +24,8 @@ bool installBuiltDatabase()
 
 bool installDeck(const std::vector<carddb::CardSource>& cards)
 {
-    QFile::remove(modDB::CardDatabasePath());
-    return card_fixture::writeDatabase(modDB::CardDatabasePath(), cards);
+    QFile::remove(besideProgram());
+    return card_fixture::writeDatabase(besideProgram(), cards);
 }
 
 std::vector<carddb::CardSource> madeUpCards(int count)

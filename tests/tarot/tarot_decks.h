@@ -14,6 +14,8 @@ inline const QString EveryCard = QStringLiteral(
     "SELECT * FROM tblCards WHERE (Group=0) OR (Group=1) OR (Group=2) OR (Group=3) OR (Group=4) ORDER BY ID");
 inline const QString MajorArcana = QStringLiteral("SELECT * FROM tblCards WHERE (Group=0) ORDER BY ID");
 
+// learn.dll in the program folder: a portable run's card database.
+QString besideProgram();
 // Copies the learn.dll the build made (78 real cards) into the program folder.
 bool installBuiltDatabase();
 // Writes the cards as learn.dll into the program folder.

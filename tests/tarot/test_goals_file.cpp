@@ -36,7 +36,7 @@ const QByteArray CourtCardsLine = "\"Memorise the court cards\",#2009-09-21#,#20
 
 QList<GoalRecord> listOf(const DynamicArray<GoalRecord>& goals) { return {goals.begin(), goals.end()}; }
 
-QString goalsPath() { return platform::ProgramFile(QStringLiteral("goals.txt")); }
+QString goalsPath() { return platform::UserDataFile(QStringLiteral("goals.txt")); }
 
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
@@ -259,12 +259,12 @@ private slots:
         // The rewritten file reads cleanly, and later writes make no further copies.
         QCOMPARE(list.ReadGoalsFile(), QString());
         QCOMPARE(list.WriteGoalsFile(), QString());
-        QCOMPARE(QDir(env->programFolder()).entryList({"goals.txt*"}, QDir::Files).size(), 3);
+        QCOMPARE(QDir(env->userFolder()).entryList({"goals.txt*"}, QDir::Files).size(), 3);
     }
 
     void unreadableFileIsNeverReplaced()
     {
-        QVERIFY(QDir(env->programFolder()).mkdir(QStringLiteral("goals.txt")));
+        QVERIFY(QDir(env->userFolder()).mkdir(QStringLiteral("goals.txt")));
         GoalList list;
         const QString readMessage = list.ReadGoalsFile();
         QVERIFY2(readMessage.contains(QStringLiteral("could not be read")), qPrintable(readMessage));
@@ -291,13 +291,12 @@ private slots:
         GoalList list;
         QCOMPARE(list.ReadGoalsFile(), QString());
         list.AddGoal(name, QDate(2009, 1, 1), QDate(2009, 1, 8), "");
-        if (folderMissing)
-            platform::setProgramFolder(QDir(env->programFolder()).filePath(QStringLiteral("gone")));
+        env->blockUserFolder(folderMissing);
         const QString message = list.WriteGoalsFile();
         QVERIFY2(message.contains(QStringLiteral("saved")), qPrintable(message));
-        platform::setProgramFolder(env->programFolder());
+        env->blockUserFolder(false);
         QCOMPARE(readBytes(goalsPath()), CourtCardsLine);
-        QCOMPARE(QDir(env->programFolder()).entryList(QDir::Files | QDir::Hidden).filter("goals"), QStringList{"goals.txt"});
+        QCOMPARE(QDir(env->userFolder()).entryList(QDir::Files | QDir::Hidden).filter("goals"), QStringList{"goals.txt"});
     }
 
     void deletingWritesEveryOtherGoal_data()

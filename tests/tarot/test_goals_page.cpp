@@ -34,7 +34,7 @@ const QByteArray Suits = "\"Suits\",#2009-09-20#,#2009-10-20#,\"\",#FALSE#,0\r\n
 const QString DateMessage = QStringLiteral("Starting date can't be same or later than ending date.");
 const QString NameMessage = QStringLiteral("Goal name can't be blank.");
 
-QString goalsPath() { return platform::ProgramFile(QStringLiteral("goals.txt")); }
+QString goalsPath() { return platform::UserDataFile(QStringLiteral("goals.txt")); }
 
 void writeGoals(const QByteArray& bytes)
 {
@@ -552,7 +552,7 @@ private slots:
 
     void unreadableFileIsToldAndNotReplaced()
     {
-        QVERIFY(QDir(env->programFolder()).mkdir("goals.txt"));
+        QVERIFY(QDir(env->userFolder()).mkdir("goals.txt"));
         open();
         QCOMPARE(env->messages.size(), std::size_t(1));
         QCOMPARE(listed(), QStringList());
@@ -587,8 +587,7 @@ private slots:
             list()->topLevelItem(1)->setCheckState(0, Qt::Checked);
         const QString editMode = label("lblEditMode");
 
-        const QString folder = env->programFolder();
-        platform::setProgramFolder(QDir(folder).filePath("missing"));
+        env->blockUserFolder(true);
         const QString button = action == "mark" ? "cmdMarkAchived" : action == "delete" ? "cmdDeleteGoals" : "cmdSaveGoals";
         control<QPushButton>(qPrintable(button))->click();
         QCOMPARE(env->messages.size(), std::size_t(1));
@@ -605,7 +604,7 @@ private slots:
             QCOMPARE(list()->topLevelItem(1)->checkState(0), Qt::Checked);
 
         // Once the folder can be written again, the same click succeeds.
-        platform::setProgramFolder(folder);
+        env->blockUserFolder(false);
         QCOMPARE(goalsBytes(), CourtCards + Arcana);
         control<QPushButton>(qPrintable(button))->click();
         QCOMPARE(env->messages.size(), std::size_t(1));

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "courses/tarot/logic/modDB.h"
+#include "tarot_decks.h"
 #include "fixtures.h"
 #include "test_registry.h"
 
@@ -32,7 +33,7 @@ private slots:
         m_env = std::make_unique<TestEnvironment>();
         const QString built = QStringLiteral(ORVANEL_BINARY_DIR "/learn.dll");
         QVERIFY2(QFile::exists(built), "the build makes learn.dll beside the program");
-        QVERIFY(QFile::copy(built, modDB::CardDatabasePath()));
+        QVERIFY(QFile::copy(built, tarot_decks::besideProgram()));
         QVERIFY2(m_db.OpenConnection(m_db.CardConnection, modDB::CardDatabasePath()), qPrintable(m_db.lastError()));
         QVERIFY(m_db.OpenRecordset(m_db.CardRecordset, m_db.CardConnection, QStringLiteral("SELECT * FROM tblCards")));
     }

@@ -442,7 +442,7 @@ private slots:
         QFETCH(QString, database);
         QFETCH(QString, start);
         QFETCH(QString, message);
-        const QString path = modDB::CardDatabasePath();
+        const QString path = tarot_decks::besideProgram();
         if (database == QLatin1String("empty") || database == QLatin1String("text")) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));

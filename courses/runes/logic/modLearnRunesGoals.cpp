@@ -37,7 +37,7 @@ bool writeBytes(const QString& path, const QByteArray& bytes)
 
 } // namespace
 
-QString GoalFilePath(int goal) { return platform::ProgramFile(QStringLiteral("Goal%1.txt").arg(goal)); }
+QString GoalFilePath(int goal) { return platform::UserDataFile(QStringLiteral("Goal%1.txt").arg(goal)); }
 
 QString DefaultGoalLine(int goal) { return QStringLiteral("This is Goal %1.").arg(goal); }
 

@@ -33,7 +33,7 @@ QString freeBackupPath(const QString& path)
 
 } // namespace
 
-QString GoalList::filePath() { return platform::ProgramFile(QStringLiteral("goals.txt")); }
+QString GoalList::filePath() { return platform::UserDataFile(QStringLiteral("goals.txt")); }
 
 bool GoalList::fileExists() { return QFileInfo::exists(filePath()); }
 

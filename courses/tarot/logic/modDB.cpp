@@ -67,7 +67,7 @@ void DbConnection::Close()
     m_path.clear();
 }
 
-QString modDB::CardDatabasePath() { return platform::ProgramFile(QStringLiteral("learn.dll")); }
+QString modDB::CardDatabasePath() { return platform::ProgramDataFile(QStringLiteral("learn.dll")); }
 
 bool modDB::fail(const QString& text)
 {
