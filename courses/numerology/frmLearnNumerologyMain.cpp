@@ -3,8 +3,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,6 +25,7 @@
 #include "shell/course_commands.h"
 #include "shell/course_title.h"
 #include "shell/course_widgets.h"
+#include "shell/fixed_columns_font.h"
 #include "shell/report_writer.h"
 #include "shell/web_pages.h"
 
@@ -53,19 +52,6 @@ QFont textFont()
     f.setPointSizeF(TextPointSize);
     f.setBold(false);
     return f;
-}
-
-// A fixed-pitch font of the same size as the given one.
-QFont fixedPitchFont(const QFont& like)
-{
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (!QFontInfo(fixed).fixedPitch()) {
-        fixed = QFont(QStringLiteral("Monospace"));
-        fixed.setStyleHint(QFont::TypeWriter);
-    }
-    fixed.setFixedPitch(true);
-    fixed.setPointSizeF(like.pointSizeF());
-    return fixed;
 }
 
 QRadioButton* makeOption(const QString& name, const QString& caption, QWidget* parent)
@@ -460,10 +446,10 @@ void frmLearnNumerologyMain::showLearnPage(const QString& subject, const QString
     lblLearnSubject->setText(subject);
     RTBLearn->clear();
     QTextCursor cursor = RTBLearn->textCursor();
-    // The rows of a letter chart are set in a fixed-pitch font, so every letter stands under
-    // its digit; the rest keeps the box's own font.
+    // The rows of a letter chart are set in a font of one advance for every character, so every
+    // letter stands under its digit; the rest keeps the box's own font.
     QTextCharFormat chart;
-    chart.setFont(fixedPitchFont(RTBLearn->font()));
+    chart.setFont(fixed_columns::fixedColumnsFont(RTBLearn->font().pointSizeF()));
     const QStringList lines = text.split(QStringLiteral("\r\n"));
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (i > 0)

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -19,6 +18,7 @@
 #include "platform/message_box.h"
 #include "shell/course_commands.h"
 #include "shell/exact_text.h"
+#include "shell/fixed_columns_font.h"
 #include "shell/start_page.h"
 
 using namespace runes_widgets;
@@ -375,11 +375,8 @@ QWidget* frmLearnRunesMain::buildResultPage()
     layout->setContentsMargins(4, 0, 4, 0);
     lblResultTitle = makeTitle(QStringLiteral("lblResultTitle"), QStringLiteral("Your Test Result"), page, 12);
     txtResult = makeReadOnlyTextBox(QStringLiteral("txtResult"), QStringLiteral("Result"), page);
-    // Fixed columns: one font width for every character, and no wrapping of the long lines.
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setFamily(QStringLiteral("DejaVu Sans Mono"));
-    fixed.setPointSizeF(9);
-    txtResult->setFont(fixed);
+    // Fixed columns: one advance for every character, and no wrapping of the long lines.
+    txtResult->setFont(fixed_columns::fixedColumnsFont(9));
     txtResult->setLineWrapMode(QPlainTextEdit::NoWrap);
     layout->addWidget(lblResultTitle);
     layout->addWidget(txtResult, 1);

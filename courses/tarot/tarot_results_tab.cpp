@@ -14,6 +14,7 @@
 #include "platform/text_file.h"
 #include "shell/course_commands.h"
 #include "shell/course_widgets.h"
+#include "shell/fixed_columns_font.h"
 
 using course_widgets::makeButton;
 using course_widgets::named;
@@ -26,11 +27,7 @@ QWidget* frmLearnTarotMain::buildResultsTab()
     txtResult = tarot_widgets::makeReadOnlyBox(QStringLiteral("txtResult"), page);
     txtResult->setAccessibleName(QStringLiteral("Test report"));
     txtResult->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont fixed(QStringLiteral("Courier New"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    fixed.setFixedPitch(true);
-    fixed.setPointSizeF(font().pointSizeF() + 0.75);
-    txtResult->setFont(fixed);
+    txtResult->setFont(fixed_columns::fixedColumnsFont(font().pointSizeF() + 0.75));
     // The report cannot be carried out of the program with the mouse.
     course_commands::guardCopy(txtResult);
 

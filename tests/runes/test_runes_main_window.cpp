@@ -28,6 +28,7 @@
 #include "controls.h"
 #include "screen_reader.h"
 #include "stored_study_settings.h"
+#include "text_columns.h"
 #include "platform/forms.h"
 #include "platform/message_box.h"
 #include "platform/settings_store.h"
@@ -468,6 +469,21 @@ private slots:
         QCOMPARE(w->testRun().TotalScore, 0);
         QCOMPARE(w->testRun().QuestionScore, 0);
         QCOMPARE(w->testRun().KeywordQuestionNo, 24);
+    }
+
+    // In the result list as the box shows it, the number, the stone name and the score each
+    // start at one x on every line.
+    void resultColumnsLineUp()
+    {
+        frmLearnRunesMain* w = openCourse();
+        startKeywordTest(w, BeginnerLevel);
+        click(w, "cmdNextQuestion");
+        for (int question = 1; question <= 24; ++question) {
+            tickRightAnswers(w);
+            click(w, "cmdNextQuestion");
+        }
+        QCOMPARE(frontPage(w), QStringLiteral("picTestResult"));
+        verifyColumnsLineUp(laidOutLines(child<QPlainTextEdit>(w, "txtResult")), 3, 24);
     }
 
     void keywordRefusals_data()

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QFontInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QMdiArea>
@@ -30,6 +29,7 @@
 #include "tarot_decks.h"
 #include "tarot_window.h"
 #include "test_registry.h"
+#include "text_columns.h"
 
 using namespace tarot_window;
 
@@ -415,10 +415,40 @@ private slots:
         }
     }
 
-    void reportBoxIsFixedWidth()
+    // In the report as the box shows it, the number, the card name and the outcome each start
+    // at one x on every question line, reversed or not, and the title's underline spans the title.
+    void reportColumnsLineUp_data()
     {
-        frmLearnTarotMain* window = openFromLauncher(startMainWindow());
-        QVERIFY(QFontInfo(child<QPlainTextEdit>(window, "txtResult")->font()).fixedPitch());
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("reversed");
+        QTest::newRow("descriptions") << 0 << false;
+        QTest::newRow("descriptions, some reversed") << 0 << true;
+        QTest::newRow("keywords") << 1 << false;
+    }
+    void reportColumnsLineUp()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, reversed);
+        frmLearnTarotMain* window = openWithBuiltCards();
+        const QHash<QString, CardTexts> cards = readCards();
+        child<QCheckBox>(window, "chkMinor")->setChecked(false);
+        startTest(window, type, 0, reversed);
+        for (int question = 1; question <= 22; ++question) {
+            if (type == 0)
+                QVERIFY(answerDescription(window, cards, question % 2 == 1, How::Program) >= 0);
+            else
+                answerKeywords(window, cards, 3, question % 4, How::Program);
+            nextQuestion(window)->click();
+        }
+        const QList<LaidOutLine> lines = laidOutLines(child<QPlainTextEdit>(window, "txtResult"));
+        QCOMPARE(lines.size(), 27);
+        int reversedLines = 0;
+        for (const LaidOutLine& line : lines)
+            reversedLines += line.text.contains(QStringLiteral(" (Reversed)")) ? 1 : 0;
+        QCOMPARE(reversedLines > 0 && reversedLines < 22, reversed);
+        verifyColumnsLineUp(lines, 3, 22);
+        QVERIFY2(qAbs(lines[0].width - lines[1].width) < 0.5,
+                 qPrintable(QStringLiteral("title %1 wide, underline %2").arg(lines[0].width).arg(lines[1].width)));
     }
 
     void cardDataTheCourseCannotRunOn_data()
