@@ -10,5 +10,6 @@ void SetUpApplication()
     InitShellResources();
     QApplication::setApplicationName(QStringLiteral("Orvanel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/icon")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.orvanel.Orvanel"));
     QApplication::setQuitOnLastWindowClosed(false);
 }

@@ -1,7 +1,8 @@
 // Draws the program's pictures and writes them, with their .qrc files, into a resources folder.
-//   make_pictures <resources folder> [runes] [shell] [astrology] [tarot]
+//   make_pictures <resources folder> [runes] [shell] [astrology] [tarot] [icons]
 // Without a set name every set is drawn; with names only those sets are written.
 #include "astrology_glyphs.h"
+#include "desktop_icons.h"
 #include "picture_common.h"
 #include "rune_stone.h"
 #include "shell_pictures.h"
@@ -48,12 +49,12 @@ int main(int argc, char** argv)
 
     const QStringList args = QCoreApplication::arguments();
     const QStringList knownSets = {QStringLiteral("runes"), QStringLiteral("shell"), QStringLiteral("astrology"),
-                                   QStringLiteral("tarot")};
+                                   QStringLiteral("tarot"), QStringLiteral("icons")};
     QStringList sets = args.mid(2);
     const bool setsKnown = std::all_of(sets.cbegin(), sets.cend(),
                                        [&](const QString& set) { return knownSets.contains(set); });
     if (args.size() < 2 || !setsKnown) {
-        std::fprintf(stderr, "usage: make_pictures <resources folder> [runes] [shell] [astrology] [tarot]\n");
+        std::fprintf(stderr, "usage: make_pictures <resources folder> [runes] [shell] [astrology] [tarot] [icons]\n");
         return 2;
     }
     if (sets.isEmpty())
@@ -95,6 +96,14 @@ int main(int argc, char** argv)
         if (!pictures::writeTarotPictures(resources, tarot))
             return fail("could not write the tarot pictures");
         std::printf("make_pictures: wrote %zu tarot pictures\n", tarot.size());
+    }
+
+    if (sets.contains(QStringLiteral("icons"))) {
+        // Installed into the desktop's icon theme, not embedded.
+        std::vector<pictures::Resource> icons;
+        if (!pictures::writeDesktopIcons(resources, icons))
+            return fail("could not write the desktop icons");
+        std::printf("make_pictures: wrote %zu desktop icons\n", icons.size());
     }
 
     std::printf("make_pictures: done in %s\n", qPrintable(resources.absolutePath()));

@@ -128,17 +128,21 @@ void paintCrescent(QPainter& painter, const QPointF& centre, double radius)
     painter.drawPath(crescent);
 }
 
-// Eight-pointed star on a night-blue disc inside a double gold ring; `bold` widens it for the icon.
-void paintEmblem(QPainter& painter, const QRectF& rect, bool bold)
+} // namespace
+
+void paintEmblem(QPainter& painter, const QRectF& rect, EmblemStyle style)
 {
+    const bool bold = style != EmblemStyle::Fine;
+    const bool small = style == EmblemStyle::Small;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QPointF c = rect.center();
     const double R = std::min(rect.width(), rect.height()) / 2.0;
 
-    const double ringWidth = R * (bold ? 0.10 : 0.075);
+    const double ringWidth = R * (small ? 0.13 : bold ? 0.10 : 0.075);
     const double ringRadius = R * 0.985 - ringWidth / 2;
-    const double innerRing = ringRadius - ringWidth * 1.7;
+    // Without beads the star takes the room they had.
+    const double innerRing = ringRadius - ringWidth * (small ? 0.9 : 1.7);
 
     QRadialGradient back(c - QPointF(R * 0.25, R * 0.3), R * 1.1);
     back.setColorAt(0.0, QColor(58, 48, 140));
@@ -164,20 +168,23 @@ void paintEmblem(QPainter& painter, const QRectF& rect, bool bold)
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QBrush(metal), ringWidth));
     painter.drawEllipse(c, ringRadius, ringRadius);
-    painter.setPen(QPen(QBrush(metal), std::max(1.0, ringWidth * 0.35)));
-    painter.drawEllipse(c, innerRing, innerRing);
+    if (!small) {
+        painter.setPen(QPen(QBrush(metal), std::max(1.0, ringWidth * 0.35)));
+        painter.drawEllipse(c, innerRing, innerRing);
 
-    // Twelve beads between the rings, one per sign.
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kGoldLight);
-    const double beadRadius = ringRadius - ringWidth * 1.0;
-    for (int i = 0; i < 12; ++i)
-        painter.drawEllipse(polar(c, beadRadius, i * 30.0 + 15.0), ringWidth * 0.28, ringWidth * 0.28);
+        // Twelve beads between the rings, one per sign.
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kGoldLight);
+        const double beadRadius = ringRadius - ringWidth * 1.0;
+        for (int i = 0; i < 12; ++i)
+            painter.drawEllipse(polar(c, beadRadius, i * 30.0 + 15.0), ringWidth * 0.28, ringWidth * 0.28);
+    }
 
     // Star: long cardinal tips, shorter diagonal ones, each split into a light and a dark facet.
     const double longTip = innerRing * 0.98;
-    const double shortTip = innerRing * (bold ? 0.72 : 0.62);
-    const double waist = innerRing * (bold ? 0.36 : 0.22);
+    // A wider waist keeps a small star from thinning into lines.
+    const double shortTip = innerRing * (small ? 0.74 : bold ? 0.72 : 0.62);
+    const double waist = innerRing * (small ? 0.44 : bold ? 0.36 : 0.22);
     for (int i = 0; i < 8; ++i) {
         const double angle = -90.0 + i * 45.0;
         const double tipRadius = (i % 2 == 0) ? longTip : shortTip;
@@ -192,7 +199,7 @@ void paintEmblem(QPainter& painter, const QRectF& rect, bool bold)
     }
     // Thin dark seam along the star outline keeps the tips crisp.
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(110, 72, 20, bold ? 90 : 140), std::max(0.6, R * 0.012), Qt::SolidLine, Qt::RoundCap,
+    painter.setPen(QPen(QColor(110, 72, 20, small ? 60 : bold ? 90 : 140), std::max(0.6, R * 0.012), Qt::SolidLine, Qt::RoundCap,
                         Qt::RoundJoin));
     QPolygonF outline;
     for (int i = 0; i < 16; ++i) {
@@ -214,6 +221,8 @@ void paintEmblem(QPainter& painter, const QRectF& rect, bool bold)
     painter.drawEllipse(c, R * 0.09, R * 0.09);
     painter.restore();
 }
+
+namespace {
 
 QImage transparentImage(int width, int height)
 {
@@ -409,7 +418,7 @@ QImage makeAbout()
 {
     QImage image = transparentImage(120, 120);
     QPainter p(&image);
-    paintEmblem(p, QRectF(0, 0, 120, 120), false);
+    paintEmblem(p, QRectF(0, 0, 120, 120), EmblemStyle::Fine);
     p.end();
     return image;
 }
@@ -418,7 +427,7 @@ QImage makeIcon()
 {
     QImage image = transparentImage(256, 256);
     QPainter p(&image);
-    paintEmblem(p, QRectF(0, 0, 256, 256), true);
+    paintEmblem(p, QRectF(0, 0, 256, 256), EmblemStyle::Bold);
     p.end();
     return image;
 }

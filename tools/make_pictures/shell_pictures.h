@@ -4,7 +4,18 @@
 
 #include <QDir>
 
+class QPainter;
+class QRectF;
+
 namespace pictures {
+
+// How the program's emblem is drawn: Fine for the about box, Bold for the program icon
+// (wider ring and star), Small for icons of 48 px and less (no beads or inner ring, whose
+// lines would blur into the disc at that size).
+enum class EmblemStyle { Fine, Bold, Small };
+
+// Eight-pointed star on a night-blue disc inside a double gold ring, filling rect's square.
+void paintEmblem(QPainter& painter, const QRectF& rect, EmblemStyle style);
 
 // Writes shell/*.png; returns the entries written.
 bool writeShellPictures(const QDir& resources, std::vector<Resource>& written);

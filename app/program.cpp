@@ -1,0 +1,33 @@
+#include "program.h"
+
+#include <QApplication>
+
+#include "courses/astrology/astrology_course.h"
+#include "courses/numerology/numerology_course.h"
+#include "courses/runes/runes_course.h"
+#include "courses/tarot/tarot_course.h"
+#include "platform/command_line.h"
+#include "platform/event_loops.h"
+#include "platform/forms.h"
+#include "platform/process.h"
+#include "shell/application.h"
+#include "shell/frmStartup.h"
+
+int RunOrvanel(int& argc, char** argv, const std::function<void()>& beforeStart)
+{
+    QApplication app(argc, argv);
+    SetUpApplication();
+
+    RegisterAstrologyCourse();
+    RegisterNumerologyCourse();
+    RegisterRunesCourse();
+    RegisterTarotCourse();
+    if (beforeStart)
+        beforeStart();
+    platform::setCommandLine(QCoreApplication::arguments());
+
+    platform::Forms::instance<frmStartup>();
+    if (platform::ProcessEnding())
+        return 0;
+    return platform::RunMainLoop();
+}
