@@ -50,14 +50,17 @@ void UserControl1::UserControl_Initialize()
 void UserControl1::UserControl_Resize()
 {
     using platform::twipsToPixels;
-    setFixedSize(twipsToPixels(3200), twipsToPixels(400));
     // The lists stand 30 twips in and 45 apart. The day and year lists get the width their
     // texts need in the system font and the month list the rest, so no month name is cut.
+    // The control keeps its 3200 x 400 twips unless a larger desktop font needs more room.
     const int margin = twipsToPixels(30);
     const int gap = twipsToPixels(45);
-    const int height = std::min(cboMonth->sizeHint().height(), this->height() - 2 * margin);
     const int dayWidth = cboDate->sizeHint().width();
     const int yearWidth = cboYear->sizeHint().width();
+    const int listsWidth = dayWidth + cboMonth->sizeHint().width() + yearWidth;
+    setFixedSize(std::max(twipsToPixels(3200), 2 * margin + 2 * gap + listsWidth),
+                 std::max(twipsToPixels(400), cboMonth->sizeHint().height() + 2 * margin));
+    const int height = std::min(cboMonth->sizeHint().height(), this->height() - 2 * margin);
     const int monthWidth = width() - 2 * margin - 2 * gap - dayWidth - yearWidth;
     cboDate->setGeometry(margin, margin, dayWidth, height);
     cboMonth->setGeometry(cboDate->geometry().right() + 1 + gap, margin, monthWidth, height);
