@@ -22,9 +22,9 @@ TestEnvironment::TestEnvironment()
     // XDG folders are the test's own and a copy of the program installed on the machine is
     // never seen.
     QDir(m_dir.path()).mkdir(QStringLiteral("bin"));
-    setVariable("XDG_CONFIG_HOME", prefixFile(QStringLiteral("config")));
-    setVariable("XDG_DATA_HOME", prefixFile(QStringLiteral("data")));
-    setVariable("XDG_DATA_DIRS", prefixFile(QStringLiteral("system-data")));
+    m_folders.emplace_back("XDG_CONFIG_HOME", prefixFile(QStringLiteral("config")));
+    m_folders.emplace_back("XDG_DATA_HOME", prefixFile(QStringLiteral("data")));
+    m_folders.emplace_back("XDG_DATA_DIRS", prefixFile(QStringLiteral("system-data")));
     platform::setProgramFolder(programFolder());
     platform::setSettingsFile(settingsFile());
     platform::setInstanceLockPath(prefixFile(QStringLiteral("instance.lock")));
@@ -56,18 +56,6 @@ TestEnvironment::~TestEnvironment()
     platform::setFixedNow(QDateTime());
     platform::setProgramFolder(QString());
     platform::setSettingsFile(QString());
-    for (const SavedVariable& saved : m_savedVariables) {
-        if (saved.wasSet)
-            qputenv(saved.name, saved.value);
-        else
-            qunsetenv(saved.name);
-    }
-}
-
-void TestEnvironment::setVariable(const char* name, const QString& value)
-{
-    m_savedVariables.push_back({name, qgetenv(name), qEnvironmentVariableIsSet(name)});
-    qputenv(name, QFile::encodeName(value));
 }
 
 QString TestEnvironment::programFolder() const { return prefixFile(QStringLiteral("bin")); }

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "scoped_variable.h"
+
 struct ShownMessage {
     QString prompt;
     int style;
@@ -51,11 +53,6 @@ public:
 private:
     QTemporaryDir m_dir;
     std::deque<int> m_answers;
-    struct SavedVariable {
-        const char* name;
-        QByteArray value;
-        bool wasSet;
-    };
-    std::vector<SavedVariable> m_savedVariables;
-    void setVariable(const char* name, const QString& value);
+    // The user's folders of this test: XDG_CONFIG_HOME, XDG_DATA_HOME and XDG_DATA_DIRS.
+    std::deque<ScopedVariable> m_folders;
 };

@@ -8,33 +8,10 @@
 
 #include "fixtures.h"
 #include "platform/program_folder.h"
+#include "scoped_variable.h"
 #include "test_registry.h"
 
 namespace {
-
-// Sets an environment variable for one test and puts the old value back afterwards.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const QString& value)
-        : m_name(name), m_old(qgetenv(name)), m_wasSet(qEnvironmentVariableIsSet(name))
-    {
-        qputenv(name, QFile::encodeName(value));
-    }
-    ~ScopedVariable()
-    {
-        if (m_wasSet)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    const char* m_name;
-    QByteArray m_old;
-    bool m_wasSet;
-};
 
 void putFile(const QString& path)
 {

@@ -12,29 +12,10 @@
 #include "fixtures.h"
 #include "platform/command_line.h"
 #include "platform/startup_entry.h"
+#include "scoped_variable.h"
 #include "test_registry.h"
 
 namespace {
-
-// Points XDG_CONFIG_HOME at a folder of the test's own while it lives.
-class ConfigHome {
-public:
-    explicit ConfigHome(const QString& path) : m_old(qgetenv("XDG_CONFIG_HOME")), m_had(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
-    {
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(path));
-    }
-    ~ConfigHome()
-    {
-        if (m_had)
-            qputenv("XDG_CONFIG_HOME", m_old);
-        else
-            qunsetenv("XDG_CONFIG_HOME");
-    }
-
-private:
-    QByteArray m_old;
-    bool m_had;
-};
 
 QString execLine(const QString& entryFile)
 {
@@ -105,7 +86,7 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(QString, exec);
         TestEnvironment env;
-        ConfigHome home(env.programFolder());
+        const ScopedVariable home("XDG_CONFIG_HOME", env.programFolder());
         platform::SetRunAtStartup(QStringLiteral("orvanel"), folder, true);
         QVERIFY(env.messages.empty());
         const QString entry = platform::AutostartFile(QStringLiteral("orvanel"));
@@ -128,7 +109,7 @@ private slots:
     void entryIsWrittenRewrittenAndRemoved()
     {
         TestEnvironment env;
-        ConfigHome home(env.programFolder() + QStringLiteral("/config"));
+        const ScopedVariable home("XDG_CONFIG_HOME", env.programFolder() + QStringLiteral("/config"));
         const QString name = QStringLiteral("orvanel");
         QVERIFY(!platform::IsRunAtStartup(name));
         platform::SetRunAtStartup(name, QStringLiteral("/first/place"), true);
@@ -163,7 +144,7 @@ private slots:
     {
         QFETCH(QString, configHome);
         QFETCH(QString, expected);
-        ConfigHome home(configHome);
+        const ScopedVariable home("XDG_CONFIG_HOME", configHome);
         QCOMPARE(platform::AutostartFolder(), expected);
     }
 
@@ -185,7 +166,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(int, error);
         TestEnvironment env;
-        ConfigHome home(env.programFolder());
+        const ScopedVariable home("XDG_CONFIG_HOME", env.programFolder());
         const QString path = QDir(env.programFolder()).filePath(inTheWay);
         if (inTheWayIsFolder) {
             QVERIFY(QDir().mkpath(path));

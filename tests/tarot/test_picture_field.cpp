@@ -6,9 +6,11 @@
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 #include "card_fixture.h"
 #include "courses/tarot/modImageDB.h"
+#include "scoped_variable.h"
 #include "test_registry.h"
 
 namespace {
@@ -83,14 +85,13 @@ private slots:
     void loadingLeavesNoTemporaryFile()
     {
         QTemporaryDir temp;
-        const QByteArray old = qgetenv("TMPDIR");
-        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        std::optional<ScopedVariable> tmpdir(std::in_place, "TMPDIR", temp.path());
         Recordset set({QStringLiteral("PictureData")}, {{QVariant(card_fixture::jpegPicture(1))}, {QVariant(QByteArray("bad"))}});
         QLabel target;
         const bool first = modImageDB::LoadPictureFromField(&target, set, QStringLiteral("PictureData"));
         set.MoveNext();
         const bool second = modImageDB::LoadPictureFromField(&target, set, QStringLiteral("PictureData"));
-        qputenv("TMPDIR", old);
+        tmpdir.reset();
         QVERIFY(first);
         QVERIFY(!second);
         QVERIFY(QDir(temp.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
