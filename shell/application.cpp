@@ -10,6 +10,6 @@ void SetUpApplication()
     InitShellResources();
     QApplication::setApplicationName(QStringLiteral("Orvanel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/icon")));
-    QGuiApplication::setDesktopFileName(QStringLiteral("net.orvanel.Orvanel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.orvanel.orvanel"));
     QApplication::setQuitOnLastWindowClosed(false);
 }

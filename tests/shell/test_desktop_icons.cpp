@@ -12,7 +12,7 @@ namespace {
 
 QString iconFile(int size)
 {
-    return QStringLiteral(ORVANEL_SOURCE_DIR "/resources/icons/hicolor/%1x%1/apps/net.orvanel.Orvanel.png").arg(size);
+    return QStringLiteral(ORVANEL_SOURCE_DIR "/resources/icons/hicolor/%1x%1/apps/net.orvanel.orvanel.png").arg(size);
 }
 
 } // namespace

@@ -9,7 +9,7 @@ namespace pictures {
 
 namespace {
 // The desktop file's name without .desktop; the theme looks icons up by it.
-const QString kAppId = QStringLiteral("net.orvanel.Orvanel");
+const QString kAppId = QStringLiteral("net.orvanel.orvanel");
 constexpr int kSizes[] = {32, 48, 64, 128, 256};
 } // namespace
 

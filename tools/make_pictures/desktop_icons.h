@@ -6,7 +6,7 @@
 
 namespace pictures {
 
-// Writes icons/hicolor/<N>x<N>/apps/net.orvanel.Orvanel.png, laid out as the installed theme
+// Writes icons/hicolor/<N>x<N>/apps/net.orvanel.orvanel.png, laid out as the installed theme
 // folder; returns false when a file cannot be written.
 bool writeDesktopIcons(const QDir& resources, std::vector<Resource>& written);
 
