@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "platform/xdg_folders.h"
+
 namespace platform {
 namespace {
 // The file whose presence beside the executable makes a run portable.
@@ -18,20 +20,6 @@ QString& overrideFolder()
     static QString folder;
     return folder;
 }
-
-// An XDG base folder from the environment: only absolute paths count.
-QStringList xdgFolders(const char* variable, const QString& fallback)
-{
-    QStringList folders;
-    for (const QString& folder : qEnvironmentVariable(variable).split(QLatin1Char(':'), Qt::SkipEmptyParts))
-        if (QDir::isAbsolutePath(folder))
-            folders << folder;
-    if (folders.isEmpty())
-        folders = fallback.split(QLatin1Char(':'));
-    return folders;
-}
-
-QString dataHome() { return xdgFolders("XDG_DATA_HOME", QDir::home().filePath(QStringLiteral(".local/share"))).first(); }
 
 } // namespace
 
@@ -68,8 +56,8 @@ QString ProgramDataFile(const QString& fileName)
     const QString name = QLatin1String(DataFolderName) + QLatin1Char('/') + fileName;
     // The install's own share/ folder comes first, so a copy elsewhere cannot shadow it.
     const QString installed = QDir::cleanPath(ProgramFile(QStringLiteral("../share/")) + QLatin1Char('/') + name);
-    QStringList places{installed, QDir(dataHome()).filePath(name)};
-    for (const QString& folder : xdgFolders("XDG_DATA_DIRS", QStringLiteral("/usr/local/share/:/usr/share/")))
+    QStringList places{installed, QDir(XdgDataHome()).filePath(name)};
+    for (const QString& folder : XdgDataDirs())
         places << QDir(folder).filePath(name);
     for (const QString& place : places)
         if (QFileInfo::exists(place))
@@ -81,7 +69,7 @@ QString UserDataFolder()
 {
     if (IsPortableRun())
         return ProgramFolder();
-    const QString folder = QDir(dataHome()).filePath(QLatin1String(DataFolderName));
+    const QString folder = QDir(XdgDataHome()).filePath(QLatin1String(DataFolderName));
     // A folder the program makes is the user's alone, as the XDG rules ask.
     if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);

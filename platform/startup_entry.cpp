@@ -8,6 +8,7 @@
 
 #include "platform/message_box.h"
 #include "platform/text_file.h"
+#include "platform/xdg_folders.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -31,14 +32,7 @@ void reportError(long code, const char* what)
 
 } // namespace
 
-QString AutostartFolder()
-{
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    // Only an absolute path counts; otherwise the default applies.
-    if (config.isEmpty() || QDir::isRelativePath(config))
-        config = QDir::home().filePath(QStringLiteral(".config"));
-    return QDir(config).filePath(QStringLiteral("autostart"));
-}
+QString AutostartFolder() { return QDir(XdgConfigHome()).filePath(QStringLiteral("autostart")); }
 
 QString AutostartFile(const QString& name) { return QDir(AutostartFolder()).filePath(name + QStringLiteral(".desktop")); }
 
