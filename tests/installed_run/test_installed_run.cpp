@@ -19,6 +19,17 @@
 #include "shell/main_window.h"
 #include "test_registry.h"
 
+namespace {
+
+// The bytes of a file, or nothing when it cannot be read.
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
 class TestInstalledRun : public QObject {
     Q_OBJECT
 
@@ -63,9 +74,8 @@ private slots:
         child<QLineEdit>(tarot, QStringLiteral("txtGoalName"))->setText(QStringLiteral("Learn the court cards"));
         click(tarot, QStringLiteral("cmdSaveGoals"));
         QCOMPARE(env->prompts(), QStringList());
-        QFile goals(env->prefixFile(QStringLiteral("data/orvanel/goals.txt")));
-        QVERIFY(goals.open(QIODevice::ReadOnly));
-        QVERIFY(goals.readAll().startsWith("\"Learn the court cards\","));
+        const QByteArray goals = bytesOf(env->prefixFile(QStringLiteral("data/orvanel/goals.txt")));
+        QVERIFY2(goals.startsWith("\"Learn the court cards\","), goals.constData());
     }
 
     void runesGoalFilesAreMadeInTheUserDataFolderWithoutAMessage()
@@ -74,18 +84,14 @@ private slots:
         auto* runes = platform::Forms::find<frmLearnRunesMain>();
         QVERIFY(runes);
         QCOMPARE(env->prompts(), QStringList());
-        for (int goal : {1, 2}) {
-            QFile file(env->prefixFile(QStringLiteral("data/orvanel/Goal%1.txt").arg(goal)));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), QStringLiteral("This is Goal %1.\r\n").arg(goal).toUtf8());
-        }
+        for (int goal : {1, 2})
+            QCOMPARE(bytesOf(env->prefixFile(QStringLiteral("data/orvanel/Goal%1.txt").arg(goal))),
+                     QStringLiteral("This is Goal %1.\r\n").arg(goal).toUtf8());
         click(runes, QStringLiteral("chkGoal1"));
         child<QPlainTextEdit>(runes, QStringLiteral("txtGoal1"))->setPlainText(QStringLiteral("Read the first aett"));
         click(runes, QStringLiteral("cmdGoal1"));
         QCOMPARE(env->prompts(), QStringList());
-        QFile saved(env->prefixFile(QStringLiteral("data/orvanel/Goal1.txt")));
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), QByteArray("Read the first aett\r\n"));
+        QCOMPARE(bytesOf(env->prefixFile(QStringLiteral("data/orvanel/Goal1.txt"))), QByteArray("Read the first aett\r\n"));
     }
 
 private:
