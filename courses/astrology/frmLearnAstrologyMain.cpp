@@ -23,6 +23,7 @@
 #include "shell/course_title.h"
 #include "shell/course_widgets.h"
 #include "shell/report_writer.h"
+#include "shell/value_label.h"
 
 using namespace modLearnAstrologyRun;
 using namespace modLearnAstrologyTest;
@@ -247,6 +248,7 @@ QFrame* frmLearnAstrologyMain::buildTestPage()
         lblTest[i] = makeTitle(elementName("lblTest", i), page, 11);
     lblTest[2] = makeTitle(elementName("lblTest", 2), page, 14);
     lblTest[2]->setWordWrap(false);
+    value_label::announce(lblTest[2], QStringLiteral("Question about"));
     lblTest[3] = makeText(elementName("lblTest", 3), QStringLiteral("Select one option from the given choices below."), page);
     picTest = makePicture(QStringLiteral("picTest"), QStringLiteral("Glyph"), page);
 

@@ -27,6 +27,7 @@
 #include "shell/course_widgets.h"
 #include "shell/fixed_columns_font.h"
 #include "shell/report_writer.h"
+#include "shell/value_label.h"
 #include "shell/web_pages.h"
 
 using namespace modLearnNumerologyRun;
@@ -286,6 +287,7 @@ QGroupBox* frmLearnNumerologyMain::buildQuestionPage()
     lblQuestionNo = makeText(QStringLiteral("lblQuestionNo"), QStringLiteral("Question No"), body);
     lblQuestionNo->setWordWrap(false);
     lblQuestionNo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value_label::announce(lblQuestionNo, QStringLiteral("Question"));
     auto* top = new QHBoxLayout;
     top->setSpacing(12);
     top->addWidget(lblCaption[6], 1);
@@ -306,6 +308,7 @@ QGroupBox* frmLearnNumerologyMain::buildQuestionPage()
 
     lblSubjectName = makeText(QStringLiteral("lblSubjectName"), QStringLiteral("Subject Name"), body);
     styleAsTitle(lblSubjectName, 11, TitleColour);
+    value_label::announce(lblSubjectName, QStringLiteral("Question about"));
     cmdNextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next &Question"), body,
                                  this, &frmLearnNumerologyMain::cmdNextQuestion_Click);
     auto* bottom = new QHBoxLayout;

@@ -20,6 +20,7 @@
 #include "shell/exact_text.h"
 #include "shell/fixed_columns_font.h"
 #include "shell/start_page.h"
+#include "shell/value_label.h"
 
 using namespace runes_widgets;
 using namespace modLearnRunes;
@@ -341,6 +342,8 @@ QWidget* frmLearnRunesMain::buildKeywordPage()
 
     lblIndex = makeTitle(QStringLiteral("lblIndex"), QStringLiteral("Label1"), page, 11);
     lblTestStone = makeTitle(QStringLiteral("lblTestStone"), QStringLiteral("Stone Name"), page, 14);
+    value_label::announce(lblIndex, QStringLiteral("Question"));
+    value_label::announce(lblTestStone, QStringLiteral("Question about"));
     picTest = makePicture(QStringLiteral("picTest"), QStringLiteral("Rune stone asked"), page,
                           QSize(StonePictureWidth, StonePictureHeight));
     lblCaption = makeText(QStringLiteral("lblCaption"), QStringLiteral("You must choose only 1 Keyword"), page);

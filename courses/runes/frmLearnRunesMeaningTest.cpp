@@ -10,6 +10,7 @@
 
 #include "courses/runes/frmLearnRunesMain.h"
 #include "shell/option_check_box.h"
+#include "shell/value_label.h"
 #include "courses/runes/rune_pictures.h"
 #include "courses/runes/runes_widgets.h"
 #include "platform/message_box.h"
@@ -32,6 +33,8 @@ frmLearnRunesMeaningTest::frmLearnRunesMeaningTest() : ChildWindow(FormName, QSt
     auto* side = new QVBoxLayout;
     lblMeaningTestQuestion = makeTitle(QStringLiteral("lblMeaningTestQuestion"), QStringLiteral("Label1"), this, 11);
     lblMeaningTestStoneName = makeTitle(QStringLiteral("lblMeaningTestStoneName"), QStringLiteral("Stone Name"), this, 14);
+    value_label::announce(lblMeaningTestQuestion, QStringLiteral("Question"));
+    value_label::announce(lblMeaningTestStoneName, QStringLiteral("Question about"));
     picMeaningTest = makePicture(QStringLiteral("picMeaningTest"), QStringLiteral("Rune stone asked"), this,
                                  QSize(modLearnRunes::StonePictureWidth, modLearnRunes::StonePictureHeight));
     lblMeaningTestCaption = makeText(QStringLiteral("lblMeaningTestCaption"), QStringLiteral("You must choose only 1 Meaning"), this);

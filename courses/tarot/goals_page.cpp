@@ -70,7 +70,7 @@ void GoalsPage::DisplayGoals(bool showAchieved)
                 ListView1->addGoalItem(position, goals[position].Name, !showAchieved);
                 Combo3->setCurrentIndex(goals[position].Percentage);
                 if (showAchieved)
-                    lblInfo->clear();
+                    lblInfo->setText(QString());
             }
         }
     }
@@ -114,9 +114,10 @@ void GoalsPage::ClearGoalFields()
 {
     txtGoalName->clear();
     txtGoalDesc->clear();
-    lblDayCount->clear();
-    lblDaysRemaining->clear();
-    lblInfo->clear();
+    // setText, not clear(): only setText tells screen readers that the value went.
+    lblDayCount->setText(QString());
+    lblDaysRemaining->setText(QString());
+    lblInfo->setText(QString());
     Combo3->setCurrentIndex(0);
 }
 

@@ -14,6 +14,7 @@
 #include "courses/tarot/goal_list_view.h"
 #include "courses/tarot/goals_page.h"
 #include "shell/course_widgets.h"
+#include "shell/value_label.h"
 
 using course_widgets::elementName;
 using course_widgets::make;
@@ -37,11 +38,11 @@ QLabel* makeCaption(const QString& name, const QString& caption, QWidget* field,
     return label;
 }
 
-// A label that shows a value the page computes.
-QLabel* makeValue(const QString& name, const QString& accessibleName, QWidget* parent)
+// A label that shows a value the page computes, heard with its caption.
+QLabel* makeValue(const QString& name, const QString& caption, QWidget* parent)
 {
     QLabel* label = makeText(name, QString(), parent);
-    label->setAccessibleName(accessibleName);
+    value_label::announce(label, caption);
     label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     label->setFocusPolicy(Qt::TabFocus);
     return label;

@@ -4,6 +4,7 @@
 #include "courses/astrology/astrology_pictures.h"
 #include "courses/astrology/frmLearnAstrologyMain.h"
 #include "../common/fixtures.h"
+#include "../common/heard_value.h"
 #include "../common/test_registry.h"
 
 #include <QAction>
@@ -340,6 +341,8 @@ private slots:
                                  : subject == 1 ? w->runState().Tables.Planets.PlanetName[item]
                                                 : w->runState().Tables.Houses.HouseNumber[item];
             QCOMPARE(labelText(w, "lblTest_2"), name);
+            // A screen reader hears what each question asks about.
+            QVERIFY_HEARD(child<QLabel>(w, "lblTest_2"), QStringLiteral("Question about"));
             QCOMPARE(child<QLabel>(w, "picTest")->isVisible(), subject != 2);
             // The boxes show the stored texts unchanged, "&&" and line breaks too.
             int slot = -1;

@@ -4,6 +4,7 @@
 #include "courses/numerology/frmLearnNumerologyMain.h"
 #include "courses/numerology/numerology_course.h"
 #include "../common/fixtures.h"
+#include "../common/heard_value.h"
 #include "../common/test_registry.h"
 
 #include <QAction>
@@ -373,6 +374,9 @@ private slots:
         for (int q = 0; q < n; ++q) {
             QCOMPARE(labelText(w, "lblQuestionNo"), QStringLiteral("Question %1 of %2").arg(q + 1).arg(n));
             const QString heading = labelText(w, "lblSubjectName");
+            // A screen reader hears the counter and the subject asked, each new with each question.
+            QVERIFY_HEARD(child<QLabel>(w, "lblQuestionNo"), QStringLiteral("Question"));
+            QVERIFY_HEARD(child<QLabel>(w, "lblSubjectName"), QStringLiteral("Question about"));
             QString correct;
             if (bySignificance) {
                 const int s = w->testState().QuestionSubjects[q];

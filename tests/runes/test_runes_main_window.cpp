@@ -5,6 +5,7 @@
 #include "../../courses/runes/logic/modLearnRunesTest.h"
 #include "../../courses/runes/rune_pictures.h"
 #include "../common/fixtures.h"
+#include "../common/heard_value.h"
 #include "../common/test_registry.h"
 
 #include <QAbstractButton>
@@ -454,6 +455,9 @@ private slots:
             }
             QVERIFY(!child<QLabel>(w, "picTest")->pixmap().isNull());
             asked << text(w, "lblTestStone");
+            // A screen reader hears the counter and the rune asked, each new with each question.
+            QVERIFY_HEARD(child<QLabel>(w, "lblIndex"), QStringLiteral("Question"));
+            QVERIFY_HEARD(child<QLabel>(w, "lblTestStone"), QStringLiteral("Question about"));
             tickRightAnswers(w);
             click(w, "cmdNextQuestion");
         }

@@ -5,6 +5,7 @@
 #include "../../courses/runes/logic/modLearnRunes.h"
 #include "../../courses/runes/logic/modLearnRunesTest.h"
 #include "../common/fixtures.h"
+#include "../common/heard_value.h"
 #include "../common/test_registry.h"
 
 #include <QAbstractButton>
@@ -168,6 +169,9 @@ private slots:
         for (int question = 1; question <= 24; ++question) {
             QCOMPARE(labelText(test, "lblMeaningTestQuestion"), QStringLiteral("Question %1").arg(question));
             asked << labelText(test, "lblMeaningTestStoneName");
+            // A screen reader hears the counter and the rune asked, each new with each question.
+            QVERIFY_HEARD(child<QLabel>(test, "lblMeaningTestQuestion"), QStringLiteral("Question"));
+            QVERIFY_HEARD(child<QLabel>(test, "lblMeaningTestStoneName"), QStringLiteral("Question about"));
             tickRightAnswers(test);
             click(test, "cmdNextQuestion1");
         }

@@ -15,6 +15,7 @@
 
 #include "../common/controls.h"
 #include "../common/fixtures.h"
+#include "../common/heard_value.h"
 #include "../common/test_registry.h"
 #include "courses/tarot/UserControl1.h"
 #include "courses/tarot/goals_page.h"
@@ -103,6 +104,47 @@ private slots:
             QVERIFY2(control<QWidget>(name)->isEnabled(), name);
         QVERIFY(picker("mydtpStartingDate")->Enabled());
         QVERIFY(env->messages.empty());
+    }
+
+    // A screen reader hears each value with its caption, reads it as the label's text, and
+    // hears the new value after each change.
+    void valuesAreHeardWithTheirCaptions_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("changed");
+        QTest::newRow("day count") << "lblDayCount" << "Total Day(s) To Achieve Goal" << "7" << "91";
+        QTest::newRow("days remaining") << "lblDaysRemaining" << "Day(s) Remaining To Achieve Goal" << "4" << "68";
+        QTest::newRow("progress") << "lblInfo" << "Progress" << progressText("42.86", 40) << progressText("25.27", 10);
+    }
+
+    void valuesAreHeardWithTheirCaptions()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, caption);
+        QFETCH(QString, value);
+        QFETCH(QString, changed);
+        writeGoals(CourtCards + Arcana);
+        open();
+        auto* shown = control<QLabel>(qPrintable(label));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(shown);
+        QCOMPARE(accessible->text(QAccessible::Name), caption + QStringLiteral(": ") + value);
+        QAccessibleTextInterface* text = accessible->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), value);
+
+        list()->setCurrentItem(list()->topLevelItem(1));
+        QCOMPARE(shown->text(), changed);
+        QVERIFY_HEARD(shown, caption);
+        QCOMPARE(accessible->text(QAccessible::Name), caption + QStringLiteral(": ") + changed);
+
+        // Without goals the caption is heard alone.
+        for (int row = 0; row < 2; ++row)
+            list()->topLevelItem(row)->setCheckState(0, Qt::Checked);
+        control<QPushButton>("cmdDeleteGoals")->click();
+        QCOMPARE(accessible->text(QAccessible::Name), caption);
+        QCOMPARE(text->characterCount(), 0);
     }
 
     void aClickedItemShowsItsGoal()
