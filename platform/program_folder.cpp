@@ -37,14 +37,6 @@ QString ExecutableName()
     return name.isEmpty() ? QStringLiteral("orvanel") : name;
 }
 
-QString ExecutableFileName()
-{
-    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    return name.isEmpty() ? ExecutableName() : name;
-}
-
-QString ExecutablePath() { return ProgramFile(ExecutableFileName()); }
-
 void setProgramFolder(const QString& folder) { overrideFolder() = folder; }
 
 bool IsPortableRun() { return QFileInfo::exists(ProgramFile(QLatin1String(PortableMarker))); }

@@ -14,10 +14,6 @@ QString ProgramFolder();
 QString ProgramFile(const QString& fileName);
 // The executable's file name without extension ("orvanel").
 QString ExecutableName();
-// The executable's file name as it stands in the program folder ("orvanel", "orvanel.exe").
-QString ExecutableFileName();
-// The executable's full path: the program folder and the executable's file name.
-QString ExecutablePath();
 // Points the program folder elsewhere (tests); an empty path restores the real one.
 void setProgramFolder(const QString& folder);
 

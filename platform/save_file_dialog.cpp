@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScopeGuard>
 
 #include "platform/message_box.h"
@@ -18,6 +19,13 @@ SaveFileHandler& handler()
     return h;
 }
 
+// The extension a filter's first pattern names ("txt" for "Text file (*.txt)"), or none.
+QString filterExtension(const QString& filter)
+{
+    static const QRegularExpression firstPattern(QStringLiteral(R"(\(\s*\*\.(\w+)[\s)])"));
+    return firstPattern.match(filter).captured(1);
+}
+
 // A dialog of its own on the heap, watched: its owner may go while it runs its loop.
 QString runDialog(QWidget* parent, const QString& filter)
 {
@@ -27,6 +35,9 @@ QString runDialog(QWidget* parent, const QString& filter)
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilter(filter);
+    // A name typed without an extension gets the filter's; the replace question below then asks
+    // about that name.
+    dialog->setDefaultSuffix(filterExtension(filter));
     // Replacing an existing file is asked first (the dialog's default).
     dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
     dialog->selectFile(QString());

@@ -1,6 +1,7 @@
 #pragma once
 // The save-file dialog: asks for a file to save to, with a filter, no name given at first,
-// asking before an existing file is replaced, and only in a folder that exists.
+// asking before an existing file is replaced, and only in a folder that exists. A name typed
+// without an extension gets the filter's ("result" is saved as "result.txt").
 #include <QString>
 #include <functional>
 

@@ -21,8 +21,6 @@ QSize screenSize()
 
 double ScreenWidthTwips() { return pixelsToTwips(fixedWidth() ? fixedWidth() : screenSize().width()); }
 
-double ScreenHeightTwips() { return pixelsToTwips(screenSize().height()); }
-
 void setScreenWidthForTests(int pixels) { fixedWidth() = pixels; }
 
 } // namespace platform

@@ -8,14 +8,13 @@
 
 #include "platform/message_box.h"
 #include "platform/text_file.h"
+#include "platform/whole_file.h"
 #include "platform/xdg_folders.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 namespace platform {
@@ -96,31 +95,6 @@ int makeFolder(const QString& path)
         return errno;
     return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
 }
-
-// Writes the whole file through a temporary one renamed over it; 0, or the system's error.
-int writeWholeFile(const QString& path, const QByteArray& bytes)
-{
-    const QByteArray target = QFile::encodeName(path);
-    const QByteArray temporary = target + ".new";
-    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return errno;
-    int error = 0;
-    for (qsizetype done = 0; done < bytes.size() && !error;) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno != EINTR)
-            error = errno;
-        else if (n > 0)
-            done += n;
-    }
-    if (::close(fd) != 0 && !error)
-        error = errno;
-    if (!error && ::rename(temporary.constData(), target.constData()) != 0)
-        error = errno;
-    if (error)
-        ::unlink(temporary.constData());
-    return error;
-}
 } // namespace
 
 bool IsRunAtStartup(const QString& name) { return QFileInfo::exists(AutostartFile(name)); }
@@ -136,8 +110,9 @@ void SetRunAtStartup(const QString& name, const QString& folder, bool enable)
         reportError(error, "opening key");
         return;
     }
-    if (const int error = writeWholeFile(file, StartupDesktopEntry(QDir(folder).filePath(name)).toUtf8()))
-        reportError(error, "setting key");
+    const WholeFileWrite write = WriteWholeFile(file, StartupDesktopEntry(QDir(folder).filePath(name)).toUtf8());
+    if (!write)
+        reportError(write.systemError, "setting key");
 }
 
 #else

@@ -1,22 +1,17 @@
 #include "platform/text_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include "platform/whole_file.h"
 
 namespace platform {
 
 bool WriteTextFile(const QString& path, const QString& text)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     QStringEncoder encode(QStringConverter::System);
-    const QByteArray bytes = encode(text);
-    if (file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+    return WriteWholeFile(path, encode(text)).written;
 }
 
 bool ReadTextLines(const QString& path, QStringList* lines)

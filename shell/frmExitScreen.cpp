@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "platform/message_box.h"
+#include "platform/plain_text.h"
 #include "platform/random.h"
 #include "shell/exact_text.h"
 #include "shell/link_label.h"
@@ -25,6 +26,7 @@
 #include "shell/web_pages.h"
 
 using namespace modTellAFriend;
+using platform::TrimBlanks;
 
 namespace {
 const QColor Night(16, 20, 64);
@@ -348,15 +350,16 @@ void frmExitScreen::Check1_Click()
 
 void frmExitScreen::cmdSubmit_Click()
 {
-    YourName = TrimBlanks(txtName->text());
-    YourEmail = TrimBlanks(txtEmail->text());
-    // The message's line breaks travel as CR LF, as a multi-line text box holds them.
-    YourMessage = TrimBlanks(exactPlainText(txtMessage).replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
-    FriendName = TrimBlanks(txtFriendName->text());
-    FriendEmail = TrimBlanks(txtFriendEmail->text());
-
-    const QString email = TrimBlanks(txtEmail->text());
-    const QString friendEmail = TrimBlanks(txtFriendEmail->text());
+    const ReferAFriendForm form{
+        .YourName = TrimBlanks(txtName->text()),
+        .YourEmail = TrimBlanks(txtEmail->text()),
+        // The message's line breaks travel as CR LF, as a multi-line text box holds them.
+        .YourMessage = TrimBlanks(exactPlainText(txtMessage).replace(QLatin1Char('\n'), QStringLiteral("\r\n"))),
+        .FriendName = TrimBlanks(txtFriendName->text()),
+        .FriendEmail = TrimBlanks(txtFriendEmail->text()),
+    };
+    const QString& email = form.YourEmail;
+    const QString& friendEmail = form.FriendEmail;
     if (email == friendEmail) {
         platform::MsgBox(QStringLiteral("Please Enter Distinct Email Addresses"), platform::vbCritical);
         return;
@@ -369,7 +372,7 @@ void frmExitScreen::cmdSubmit_Click()
         platform::MsgBox(QStringLiteral("Please Enter Proper Email Address"), platform::vbCritical);
         return;
     }
-    ReferAFriend();
+    ReferAFriend(form);
 }
 
 void frmExitScreen::txtName_GotFocus() { enterBox(txtName, YourNamePlaceholder); }

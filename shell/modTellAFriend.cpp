@@ -3,71 +3,52 @@
 #include <QUrl>
 
 #include "platform/message_box.h"
+#include "platform/plain_text.h"
 #include "platform/web_browser.h"
 #include "shell/web_pages.h"
 
 namespace modTellAFriend {
 
-QString YourName;
-QString YourEmail;
-QString YourMessage;
-QString FriendName;
-QString FriendEmail;
-QString ReferAFriendURL;
-
 namespace {
 QString encoded(const QString& value) { return QString::fromLatin1(QUrl::toPercentEncoding(value)); }
 
-// True when the stored value was left empty or still holds its box's placeholder.
+// True when the value was left empty or still holds its box's placeholder.
 bool missing(const QString& value, const char* placeholder)
 {
-    const QString trimmed = TrimBlanks(value);
+    const QString trimmed = platform::TrimBlanks(value);
     return trimmed.isEmpty() || trimmed == QLatin1String(placeholder);
 }
 } // namespace
-
-QString TrimBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
 
 QString ReferAFriendPage() { return QString::fromLatin1(modHelp::MainSite) + QStringLiteral("/refer-a-friend.html"); }
 
 QString ProductSiteAddress() { return QString::fromLatin1(modHelp::ProductSite) + QLatin1Char('/'); }
 
-QString BuildReferAFriendURL(const QString& yourName, const QString& yourEmail, const QString& yourMessage,
-                             const QString& friendName, const QString& friendEmail)
+QString BuildReferAFriendURL(const ReferAFriendForm& form)
 {
-    return ReferAFriendPage() + QStringLiteral("?taf1=") + encoded(yourName) + QStringLiteral("&taf2=")
-        + encoded(yourEmail) + QStringLiteral("&taf3=") + encoded(yourMessage) + QStringLiteral("&taf4=")
-        + encoded(friendName) + QStringLiteral("&taf5=") + encoded(friendEmail) + QStringLiteral("&taf6=")
+    return ReferAFriendPage() + QStringLiteral("?taf1=") + encoded(form.YourName) + QStringLiteral("&taf2=")
+        + encoded(form.YourEmail) + QStringLiteral("&taf3=") + encoded(form.YourMessage) + QStringLiteral("&taf4=")
+        + encoded(form.FriendName) + QStringLiteral("&taf5=") + encoded(form.FriendEmail) + QStringLiteral("&taf6=")
         + encoded(ProductSiteAddress());
 }
 
-void ReferAFriend()
+void ReferAFriend(const ReferAFriendForm& form)
 {
-    if (missing(YourName, YourNamePlaceholder)) {
+    if (missing(form.YourName, YourNamePlaceholder)) {
         platform::MsgBox(QStringLiteral("Please Enter Your Name"), platform::vbCritical);
         return;
     }
-    if (missing(YourMessage, YourMessagePlaceholder)) {
+    if (missing(form.YourMessage, YourMessagePlaceholder)) {
         platform::MsgBox(QStringLiteral("Please Enter Your Message"), platform::vbCritical);
         return;
     }
-    if (missing(FriendName, FriendNamePlaceholder)) {
+    if (missing(form.FriendName, FriendNamePlaceholder)) {
         platform::MsgBox(QStringLiteral("Please Enter Your Friend's Name"), platform::vbCritical);
         return;
     }
-    ReferAFriendURL = BuildReferAFriendURL(YourName, YourEmail, YourMessage, FriendName, FriendEmail);
-    GoToReferAFriend();
+    GoToReferAFriend(BuildReferAFriendURL(form));
 }
 
-void GoToReferAFriend() { platform::OpenWebPage(ReferAFriendURL); }
+void GoToReferAFriend(const QString& referAFriendURL) { platform::OpenWebPage(referAFriendURL); }
 
 } // namespace modTellAFriend

@@ -11,17 +11,14 @@ inline constexpr char YourMessagePlaceholder[] = "Your Message";
 inline constexpr char FriendNamePlaceholder[] = "Friend's Name";
 inline constexpr char FriendEmailPlaceholder[] = "Friend's Email Address";
 
-// The trimmed texts of the five boxes, stored by each press of "Refer A Friend &Now",
-// and the last page address built. They keep their values until the program ends.
-extern QString YourName;
-extern QString YourEmail;
-extern QString YourMessage;
-extern QString FriendName;
-extern QString FriendEmail;
-extern QString ReferAFriendURL;
-
-// Removes leading and trailing blanks (character 32) only; tabs and line breaks stay.
-QString TrimBlanks(const QString& text);
+// The texts of the five boxes as a press of "Refer A Friend &Now" sends them, trimmed of blanks.
+struct ReferAFriendForm {
+    QString YourName;
+    QString YourEmail;
+    QString YourMessage;
+    QString FriendName;
+    QString FriendEmail;
+};
 
 // The maker's refer-a-friend page, without a query.
 QString ReferAFriendPage();
@@ -30,13 +27,12 @@ QString ProductSiteAddress();
 
 // The page address with the query taf1..taf6 in that order. Every value is
 // percent-encoded, so an "&", "=" or line break in it cannot split the query.
-QString BuildReferAFriendURL(const QString& yourName, const QString& yourEmail, const QString& yourMessage,
-                             const QString& friendName, const QString& friendEmail);
+QString BuildReferAFriendURL(const ReferAFriendForm& form);
 
-// Checks the stored name, message and friend's name (a message box names the first one
-// missing), then builds ReferAFriendURL and opens it.
-void ReferAFriend();
-// Opens ReferAFriendURL in the default browser.
-void GoToReferAFriend();
+// Checks the form's name, message and friend's name (a message box names the first one
+// missing), then builds the page address and opens it.
+void ReferAFriend(const ReferAFriendForm& form);
+// Opens the page address in the default browser.
+void GoToReferAFriend(const QString& referAFriendURL);
 
 } // namespace modTellAFriend

@@ -9,8 +9,6 @@
 
 namespace modHelp {
 namespace {
-QString DurationValueName;
-
 constexpr int ReminderDays = 14;
 
 // Character codes as the ANSI code page sees them; what it cannot hold becomes "?".
@@ -76,7 +74,6 @@ QDateTime ParseGeneralDateTime(const QString& text)
 
 void ShowUpdateReminder()
 {
-    DurationValueName = LastReminder().name();
     const QString stored = LastReminder().valueOr(QString());
     const QDateTime stamp = ParseGeneralDateTime(stored);
 

@@ -94,17 +94,27 @@ private slots:
         QCOMPARE(platform::RoundHalfEven(value), expected);
     }
 
-    void textFileKeepsCrLfAndReadsLines()
+    void textFileKeepsItsLineEndsAndReadsLines_data()
     {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("CR LF") << QByteArray("one\r\ntwo \r\n\r\nfour\r\n") << QStringList{"one", "two ", "", "four"};
+        QTest::newRow("lone CR ends a line") << QByteArray("one\rtwo\r\rfour") << QStringList{"one", "two", "", "four"};
+    }
+
+    void textFileKeepsItsLineEndsAndReadsLines()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, lines);
         TestEnvironment env;
         const QString path = QDir(env.programFolder()).filePath(QStringLiteral("a.txt"));
-        QVERIFY(platform::WriteTextFile(path, QStringLiteral("one\r\ntwo \r\n\r\nfour\r\n")));
+        QVERIFY(platform::WriteTextFile(path, QString::fromLatin1(text)));
         QFile raw(path);
         QVERIFY(raw.open(QIODevice::ReadOnly));
-        QCOMPARE(raw.readAll(), QByteArray("one\r\ntwo \r\n\r\nfour\r\n"));
-        QStringList lines;
-        QVERIFY(platform::ReadTextLines(path, &lines));
-        QCOMPARE(lines, (QStringList{"one", "two ", "", "four"}));
+        QCOMPARE(raw.readAll(), text);
+        QStringList read;
+        QVERIFY(platform::ReadTextLines(path, &read));
+        QCOMPARE(read, lines);
     }
 
     void textFileFailuresAreReported()

@@ -96,6 +96,17 @@ private slots:
             require(writeLockFile(s.shared, 0x7ffffff0), "a crashed copy's lock");
             return QString();
         }) << false << Held::Shared;
+        QTest::newRow("crashed copy's lock that cannot be removed: own lock instead") << Arrange([](LockSetup& s) {
+            require(writeLockFile(s.shared, 0x7ffffff0), "a crashed copy's lock");
+            // A stale lock is removed only by whoever holds its .rmlock; a folder there keeps
+            // every start from removing it (a read-only folder would too, but not for root).
+            require(QDir().mkpath(s.shared + QStringLiteral(".rmlock")), "a folder in the removal lock's place");
+            QLockFile probe(s.shared);
+            probe.setStaleLockTime(0);
+            if (probe.tryLock(0))
+                return QStringLiteral("this Qt removes the stale lock anyway");
+            return QString();
+        }) << false << Held::Own;
         QTest::newRow("unreadable lock in the way: own lock instead")
             << Arrange([=](LockSetup& s) { return folderInTheWay(s.shared); }) << false << Held::Own;
         QTest::newRow("no lock usable anywhere: starts without one") << Arrange([=](LockSetup& s) {

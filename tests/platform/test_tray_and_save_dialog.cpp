@@ -170,24 +170,36 @@ private slots:
 
     void saveDialogChoosesTheFile_data()
     {
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("existing");
         QTest::addColumn<int>("replaceAnswer");
-        QTest::addColumn<bool>("chosen");
-        QTest::newRow("new file") << "" << 0 << true;
-        QTest::newRow("existing file, replace it") << "result.txt" << int(QMessageBox::Yes) << true;
-        QTest::newRow("existing file, keep it") << "result.txt" << int(QMessageBox::No) << false;
-        QTest::newRow("cancelled") << "cancel" << 0 << false;
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("new file") << "result.txt" << "" << 0 << "result.txt";
+        QTest::newRow("existing file, replace it") << "result.txt" << "result.txt" << int(QMessageBox::Yes) << "result.txt";
+        QTest::newRow("existing file, keep it") << "result.txt" << "result.txt" << int(QMessageBox::No) << "";
+        QTest::newRow("cancelled") << "result.txt" << "cancel" << 0 << "";
+        // The text-file filter adds its extension to a name typed without one, before the
+        // replace question, which then names the file with the extension.
+        QTest::newRow("name without extension") << "result" << "" << 0 << "result.txt";
+        QTest::newRow("name without extension, replace it") << "result" << "result.txt" << int(QMessageBox::Yes)
+                                                            << "result.txt";
+        QTest::newRow("name without extension, keep it") << "result" << "result.txt" << int(QMessageBox::No) << "";
+        QTest::newRow("another extension stays") << "result.text" << "" << 0 << "result.text";
+        // No name: the dialog stays open (the user then cancels).
+        QTest::newRow("empty name") << "" << "" << 0 << "";
     }
 
     void saveDialogChoosesTheFile()
     {
+        QFETCH(QString, typed);
         QFETCH(QString, existing);
         QFETCH(int, replaceAnswer);
-        QFETCH(bool, chosen);
+        QFETCH(QString, chosen);
         TestEnvironment env;
-        const QString path = QDir(env.programFolder()).filePath(QStringLiteral("result.txt"));
-        if (existing == QLatin1String("result.txt")) {
-            QFile file(path);
+        const QDir folder(env.programFolder());
+        const QString path = typed.isEmpty() ? QString() : folder.filePath(typed);
+        if (!existing.isEmpty() && existing != QLatin1String("cancel")) {
+            QFile file(folder.filePath(existing));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
         QStringList asked;
@@ -207,6 +219,8 @@ private slots:
         steps.push_back([&](QWidget* modal) {
             look(modal);
             (existing == QLatin1String("cancel") ? cancel() : choose(path))(modal);
+            if (typed.isEmpty())
+                cancel()(modal);
         });
         if (replaceAnswer)
             steps.push_back(answerReplace(QMessageBox::StandardButton(replaceAnswer), &asked));
@@ -217,7 +231,9 @@ private slots:
         QCOMPARE(firstName, QString());
         QVERIFY(confirms);
         QCOMPARE(asked.size(), replaceAnswer ? 1 : 0);
-        QCOMPARE(result, chosen ? path : QString());
+        if (replaceAnswer)
+            QVERIFY2(asked.first().startsWith(existing + QStringLiteral(" already exists")), qPrintable(asked.first()));
+        QCOMPARE(result, chosen.isEmpty() ? QString() : folder.filePath(chosen));
     }
 
     void saveDialogWantsAnExistingFolder()

@@ -13,6 +13,7 @@
 
 #include "fixtures.h"
 #include "platform/forms.h"
+#include "platform/plain_text.h"
 #include "shell/exact_text.h"
 #include "shell/frmExitScreen.h"
 #include "shell/modTellAFriend.h"
@@ -242,18 +243,14 @@ private slots:
 
         control<QPushButton>(screen, "cmdSubmit")->click();
 
-        // The trimmed texts are stored on every press, whatever the checks found.
+        // The page gets the boxes' texts trimmed of blanks, the message's line breaks as CR LF.
         QStringList trimmed;
         for (const QString& box : Boxes)
-            trimmed << modTellAFriend::TrimBlanks(boxText(screen, box));
-        // Line breaks of the message are kept as CR LF.
+            trimmed << platform::TrimBlanks(boxText(screen, box));
         trimmed[2].replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-        QCOMPARE((QStringList{modTellAFriend::YourName, modTellAFriend::YourEmail, modTellAFriend::YourMessage,
-                              modTellAFriend::FriendName, modTellAFriend::FriendEmail}),
-                 trimmed);
         if (message.isEmpty()) {
             QVERIFY(env.messages.empty());
-            QCOMPARE(env.openedPages, QStringList{modTellAFriend::ReferAFriendURL});
+            QCOMPARE(env.openedPages.size(), 1);
             QVERIFY(env.openedPages.first().startsWith(ReferPage + QLatin1Char('?')));
             QCOMPARE(queryItems(env.openedPages.first()), expectedItems(trimmed));
         } else {
@@ -281,7 +278,7 @@ private slots:
     {
         QFETCH(QStringList, values);
         const QString address =
-            modTellAFriend::BuildReferAFriendURL(values.at(0), values.at(1), values.at(2), values.at(3), values.at(4));
+            modTellAFriend::BuildReferAFriendURL({values.at(0), values.at(1), values.at(2), values.at(3), values.at(4)});
         QVERIFY(address.startsWith(ReferPage + QStringLiteral("?taf1=")));
         QCOMPARE(address.count(QLatin1Char('&')), 5);
         QVERIFY(!address.contains(QLatin1Char(' ')) && !address.contains(QLatin1Char('\n')));

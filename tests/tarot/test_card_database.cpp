@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #ifdef Q_OS_LINUX
 #include <sys/fsuid.h>
 #include <unistd.h>
@@ -33,6 +34,22 @@ QList<int> idsInOrder(Recordset& set)
     for (bool more = set.MoveFirst(); more; more = set.MoveNext())
         ids << set.Field(QStringLiteral("ID")).toInt();
     return ids;
+}
+
+// Where a set's records come from: a query of the card database, or rows in memory.
+using Source = std::function<bool(modDB& db, Recordset& set)>;
+
+Source query(const QString& sql)
+{
+    return [sql](modDB& db, Recordset& set) { return db.OpenRecordset(set, db.CardConnection, sql); };
+}
+
+Source inMemory(std::vector<Recordset::Row> rows)
+{
+    return [rows](modDB&, Recordset& set) {
+        set = Recordset({QStringLiteral("ID"), QStringLiteral("Name")}, rows);
+        return true;
+    };
 }
 
 // Runs the moves ("F" first, "L" last, "N" next, "P" previous, "M<n>" move n) and returns the
@@ -105,6 +122,8 @@ QByteArray readFile(const QString& path)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Source)
 
 class TestCardDatabase : public QObject {
     Q_OBJECT
@@ -218,13 +237,13 @@ private slots:
 
     void filter_data()
     {
-        QTest::addColumn<QString>("sql");
+        QTest::addColumn<Source>("source");
         QTest::addColumn<QString>("moves"); // before the filter
         QTest::addColumn<QString>("filter");
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("current");
-        const QString all = QStringLiteral("SELECT * FROM tblCards");
-        const QString cups = QStringLiteral("SELECT * FROM tblCards WHERE (Group=1) ORDER BY ID");
+        const Source all = query(QStringLiteral("SELECT * FROM tblCards"));
+        const Source cups = query(QStringLiteral("SELECT * FROM tblCards WHERE (Group=1) ORDER BY ID"));
         QTest::newRow("a card not yet visited") << all << "F" << "ID=40" << 1 << "40";
         QTest::newRow("a card behind the current one") << all << "L" << "ID=3" << 1 << "3";
         QTest::newRow("filter from the end") << all << "L N" << "ID=78" << 1 << "78";
@@ -235,16 +254,21 @@ private slots:
         QTest::newRow("a number in a group") << all << "F" << "Group=3" << 14 << "51";
         QTest::newRow("no card of that key") << all << "F" << "ID=99" << 0 << "BOF";
         QTest::newRow("removed again") << all << "F M20" << "" << 78 << "1";
+        // An empty number field (a typed NULL, which converts to 0) is no 0.
+        QTest::newRow("empty field is no 0")
+            << Source(inMemory({{QVariant(QMetaType::fromType<int>()), QStringLiteral("empty")},
+                                {QVariant(0), QStringLiteral("zero")}}))
+            << "F" << "ID=0" << 1 << "0";
     }
     void filter()
     {
-        QFETCH(QString, sql);
+        QFETCH(Source, source);
         QFETCH(QString, moves);
         QFETCH(QString, filter);
         QFETCH(int, count);
         QFETCH(QString, current);
         Recordset& set = m_db.CardRecordset;
-        QVERIFY(m_db.OpenRecordset(set, m_db.CardConnection, sql));
+        QVERIFY(source(m_db, set));
         afterMoves(set, moves);
         QVERIFY(set.Filter(filter));
         QCOMPARE(set.RecordCount(), count);

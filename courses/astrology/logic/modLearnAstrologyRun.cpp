@@ -3,6 +3,8 @@
 
 #include <span>
 
+#include "platform/plain_text.h"
+
 namespace modLearnAstrologyRun {
 
 namespace {
@@ -33,23 +35,12 @@ QStringList AttributeCaptions(int subjectIndex)
     }
 }
 
-QString TrimBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' '))
-        ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
-
 void AstrologyRun::StartRun(int subjectIndex, int attributeIndex, const QString& subjectText, const QString& attributeText)
 {
     SubjectIndex = subjectIndex;
     AttributeIndex = attributeIndex;
-    SubjectCaption = TrimBlanks(subjectText);
-    AttributeCaption = TrimBlanks(attributeText);
+    SubjectCaption = platform::TrimBlanks(subjectText);
+    AttributeCaption = platform::TrimBlanks(attributeText);
     CurrentIndex = 0;
 }
 

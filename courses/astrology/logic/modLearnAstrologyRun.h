@@ -20,9 +20,6 @@ inline constexpr char LastRecordMessage[] = "You are at the last record";
 // The attribute captions listed for a subject: 16 for signs, 8 for planets, 7 for houses.
 QStringList AttributeCaptions(int subjectIndex);
 
-// Removes leading and trailing blanks (character 32) only.
-QString TrimBlanks(const QString& text);
-
 // Upper bound of a copied column: its number of items (12 or 10), or 0 for an empty copy.
 int UpperBound(const QStringList& column);
 

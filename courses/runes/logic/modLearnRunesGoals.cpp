@@ -3,20 +3,16 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
+#include "platform/plain_text.h"
 #include "platform/program_folder.h"
 #include "platform/text_file.h"
+#include "platform/whole_file.h"
 
 namespace modLearnRunes {
 
 namespace {
-
-QString withLineFeeds(QString text)
-{
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
 
 std::optional<QByteArray> readBytes(const QString& path)
 {
@@ -24,15 +20,6 @@ std::optional<QByteArray> readBytes(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return file.readAll();
-}
-
-// Replaces the whole file at once, like every text file the program writes.
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
 }
 
 } // namespace
@@ -61,7 +48,7 @@ QString ReadGoalText(int goal)
 
 QString GoalFileContent(const QString& boxText)
 {
-    QString text = withLineFeeds(boxText);
+    QString text = platform::WithLineFeeds(boxText);
     qsizetype start = 0;
     while (start < text.size() && text[start] == QLatin1Char(' '))
         ++start;
@@ -85,8 +72,8 @@ QString GoalFile::Load()
 bool GoalFile::Save(const QString& boxText)
 {
     const QString path = GoalFilePath(m_goal);
-    if (m_loadedBytes && withLineFeeds(boxText) == withLineFeeds(m_loadedText))
-        return writeBytes(path, *m_loadedBytes);
+    if (m_loadedBytes && platform::WithLineFeeds(boxText) == platform::WithLineFeeds(m_loadedText))
+        return platform::WriteWholeFile(path, *m_loadedBytes).written;
     return platform::WriteTextFile(path, GoalFileContent(boxText));
 }
 

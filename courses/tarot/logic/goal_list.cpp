@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
@@ -10,6 +9,7 @@
 #include "courses/tarot/logic/goals_format.h"
 #include "courses/tarot/logic/modGlobals.h"
 #include "platform/program_folder.h"
+#include "platform/whole_file.h"
 
 namespace {
 
@@ -82,8 +82,6 @@ QString GoalList::WriteGoalsFile()
     return writeGoals(modGoals::FormatGoals(Goals));
 }
 
-QString GoalList::DeleteGoalFromFile(int position) { return DeleteGoalsFromFile({position}); }
-
 QString GoalList::DeleteGoalsFromFile(const QList<int>& positions)
 {
     if (!modGlobals::IsDimensionedGoals(Goals))
@@ -140,8 +138,7 @@ QString GoalList::writeGoals(const QString& text)
                               "encoding.")
             .arg(path);
     // The whole file is replaced at once: a failure leaves the old file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("Your goals could not be saved to %1 (%2).").arg(path, file.errorString());
+    if (const platform::WholeFileWrite write = platform::WriteWholeFile(path, bytes); !write)
+        return QStringLiteral("Your goals could not be saved to %1 (%2).").arg(path, write.errorString);
     return {};
 }

@@ -25,9 +25,8 @@ public:
     QString ReadGoalsFile();
     // Writes every goal to the file; without bounds nothing is written.
     QString WriteGoalsFile();
-    // Writes every goal but the one at position; Goals itself is not changed.
-    QString DeleteGoalFromFile(int position);
-    // Writes every goal but those at the given positions, in one write.
+    // Writes every goal but those at the given positions, in one write; Goals itself is not
+    // changed.
     QString DeleteGoalsFromFile(const QList<int>& positions);
 
     // Appends a goal, not achieved, at 0 percent.
@@ -37,9 +36,6 @@ public:
                     const QString& description, int percentage);
     // Sets Achieved on the goals at the given positions.
     void MarkAchieved(const QList<int>& positions);
-
-    // Where the file was (or will be) copied before it is rewritten.
-    QString backupPath() const { return m_backupPath; }
 
 private:
     QString writeGoals(const QString& text);

@@ -3,23 +3,16 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/plain_text.h"
+
 namespace modGoals {
 namespace {
 
 const QString DateFormat = QStringLiteral("yyyy-MM-dd");
 
-// Line breaks of any kind as one line feed each.
-QString withLineFeeds(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    for (QChar breakChar : {QChar(u'\r'), QChar(QChar::ParagraphSeparator), QChar(QChar::LineSeparator)})
-        text.replace(breakChar, QLatin1Char('\n'));
-    return text;
-}
-
 QString quotedField(const QString& text)
 {
-    QString field = withLineFeeds(text);
+    QString field = platform::WithLineFeeds(text);
     field.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     field.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     return QLatin1Char('"') + field + QLatin1Char('"');
@@ -121,7 +114,7 @@ private:
                 }
                 if (m_quotes == Quotes::Doubled || quoteEndsText(m_pos)) {
                     ++m_pos;
-                    return withLineFeeds(text);
+                    return platform::WithLineFeeds(text);
                 }
             }
             text += c;

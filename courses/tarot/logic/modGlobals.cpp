@@ -11,14 +11,8 @@ bool holds(const T& value, const DynamicArray<T>& values)
 }
 } // namespace
 
-bool IsDimensionedLong(const DynamicArray<std::int32_t>& values) { return values.tryUpperBound().has_value(); }
-
-bool IsDimensionedString(const DynamicArray<QString>& values) { return values.tryUpperBound().has_value(); }
-
 bool IsDimensionedGoals(const DynamicArray<GoalRecord>& goals) { return goals.tryUpperBound().has_value(); }
 
 bool IsInArrayLong(std::int32_t value, const DynamicArray<std::int32_t>& values) { return holds(value, values); }
-
-bool IsInArrayString(const QString& value, const DynamicArray<QString>& values) { return holds(value, values); }
 
 } // namespace modGlobals

@@ -1,7 +1,6 @@
 #pragma once
 // Small questions about dynamic arrays that may be without bounds: is it sized, and does it
 // hold a value. The tarot tests use them to keep drawn cards and keywords distinct.
-#include <QString>
 #include <cstdint>
 
 #include "courses/tarot/logic/dynamic_array.h"
@@ -10,12 +9,8 @@
 
 namespace modGlobals {
 
-bool IsDimensionedLong(const DynamicArray<std::int32_t>& values);
-bool IsDimensionedString(const DynamicArray<QString>& values);
 bool IsDimensionedGoals(const DynamicArray<GoalRecord>& goals);
 // True when some element equals value; false for an array without bounds.
 bool IsInArrayLong(std::int32_t value, const DynamicArray<std::int32_t>& values);
-// Exact, case-sensitive comparison.
-bool IsInArrayString(const QString& value, const DynamicArray<QString>& values);
 
 } // namespace modGlobals
