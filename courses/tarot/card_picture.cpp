@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 
 namespace card_picture {
 
@@ -21,15 +22,30 @@ QImage TurnedPicture(const QImage& upright)
 
 void ShowPicture(QLabel* box, const QImage& picture, bool turned)
 {
+    ShowPicture(box, picture, turned, box->devicePixelRatioF());
+}
+
+void ShowPicture(QLabel* box, const QImage& picture, bool turned, qreal pixelRatio)
+{
     if (picture.isNull()) {
         box->clear();
         return;
     }
+    pixelRatio = std::max<qreal>(pixelRatio, 1.0);
     QImage shown = turned ? TurnedPicture(picture) : picture;
+    // The size on screen, in the box's own units: the picture's size, or less when it does not fit.
     const QSize room = box->contentsRect().size();
-    if (!room.isEmpty() && (shown.width() > room.width() || shown.height() > room.height()))
-        shown = shown.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    box->setPixmap(QPixmap::fromImage(shown));
+    QSize onScreen = shown.size();
+    if (!room.isEmpty() && (onScreen.width() > room.width() || onScreen.height() > room.height()))
+        onScreen = onScreen.scaled(room, Qt::KeepAspectRatio);
+    // The screen's pixels for that size; a picture with more pixels is scaled down to them, one
+    // with fewer keeps its own and is shown enlarged.
+    const QSize devicePixels = (QSizeF(onScreen) * pixelRatio).toSize();
+    if (shown.width() > devicePixels.width() || shown.height() > devicePixels.height())
+        shown = shown.scaled(devicePixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPixmap pixmap = QPixmap::fromImage(shown);
+    pixmap.setDevicePixelRatio(qreal(shown.width()) / onScreen.width());
+    box->setPixmap(pixmap);
 }
 
 } // namespace card_picture

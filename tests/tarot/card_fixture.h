@@ -1,5 +1,5 @@
 #pragma once
-// Made-up decks for the card database tests: valid cards with small JPEG pictures, written as
+// Made-up decks for the card database tests: valid cards with plain JPEG pictures, written as
 // card sources (texts and pictures) or straight into a database file.
 #include <QByteArray>
 #include <QSize>
@@ -10,8 +10,8 @@
 
 namespace card_fixture {
 
-// A JPEG picture in a colour of its own for each id.
-QByteArray jpegPicture(int id, QSize size = QSize(30, 52));
+// A JPEG picture in a colour of its own for each id, by default of a card picture's size.
+QByteArray jpegPicture(int id, QSize size = QSize(carddb::PictureWidth, carddb::PictureHeight));
 // A card that passes every check: the group of its id, seven keywords of its own, meanings of
 // about 300 characters and a picture.
 carddb::CardSource validCard(int id);

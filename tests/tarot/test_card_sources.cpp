@@ -93,7 +93,9 @@ private slots:
         QTest::newRow("picture missing") << "picture" << 12 << "missing" << "its picture" << true;
         QTest::newRow("picture not a jpeg") << "picture" << 12 << "text" << "not a JPEG picture" << true;
         QTest::newRow("picture cut short") << "picture" << 12 << "truncated" << "cut short" << true;
-        QTest::newRow("picture on its side") << "picture" << 12 << "landscape" << "portrait" << true;
+        QTest::newRow("picture on its side") << "picture" << 12 << "520x300" << "is 520 x 300 pixels, a card picture is 300 x 520" << true;
+        QTest::newRow("picture at the shown size") << "picture" << 12 << "150x260" << "is 150 x 260 pixels" << true;
+        QTest::newRow("picture a row short") << "picture" << 12 << "300x519" << "is 300 x 519 pixels" << true;
         QTest::newRow("picture empty") << "picture" << 12 << "empty" << "the file is empty" << true;
         QTest::newRow("lines out of order") << "text" << 60 << "Name: Card 60\nGroup: 3=>Group: 3\nName: Card 60"
                                             << "expected the line \"Name: ...\"" << true;
@@ -128,8 +130,8 @@ private slots:
             card->reversed = value;
         else if (fault == QLatin1String("drop"))
             cards.erase(cards.begin() + (card - cards.data()));
-        else if (value == QLatin1String("landscape"))
-            card->picture = card_fixture::jpegPicture(id, QSize(52, 30));
+        else if (const auto size = QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)$")).match(value); size.hasMatch())
+            card->picture = card_fixture::jpegPicture(id, QSize(size.captured(1).toInt(), size.captured(2).toInt()));
         else if (value == QLatin1String("truncated"))
             card->picture.chop(card->picture.size() / 2);
         else if (value == QLatin1String("text"))
@@ -219,10 +221,10 @@ private slots:
 
     void jpegHeaderGivesSize()
     {
-        const JpegProbe probe = probeJpeg(card_fixture::jpegPicture(3, QSize(150, 260)));
+        const JpegProbe probe = probeJpeg(card_fixture::jpegPicture(3, QSize(300, 520)));
         QVERIFY2(probe.ok, qPrintable(probe.problem));
-        QCOMPARE(probe.width, 150);
-        QCOMPARE(probe.height, 260);
+        QCOMPARE(probe.width, 300);
+        QCOMPARE(probe.height, 520);
     }
 
     void writtenDatabaseHoldsTheCards()

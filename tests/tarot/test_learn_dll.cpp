@@ -1,6 +1,7 @@
 // The card database the build makes from the card texts and pictures, opened where the course
 // opens it: learn.dll in the program folder.
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QRegularExpression>
 #include <QSet>
@@ -94,9 +95,18 @@ private slots:
 
             const QImage picture = QImage::fromData(cards.Field(QStringLiteral("PictureData")).toByteArray());
             QVERIFY2(!picture.isNull(), qPrintable(label + QStringLiteral(": picture does not decode")));
-            QVERIFY2(picture.height() > picture.width(), qPrintable(label + QStringLiteral(": picture is not portrait")));
+            // The 150 x 260 box at twice the pixels: sharp on a screen at twice the scale.
+            QVERIFY2(picture.size() == QSize(300, 520),
+                     qPrintable(label + QStringLiteral(": picture of %1 x %2").arg(picture.width()).arg(picture.height())));
         }
         QCOMPARE(names.size(), 78);
+    }
+
+    // The database ships with the program and is read whole: it stays under 4 MB.
+    void databaseStaysSmall()
+    {
+        const qint64 bytes = QFileInfo(QStringLiteral(ORVANEL_BINARY_DIR "/learn.dll")).size();
+        QVERIFY2(bytes > 0 && bytes < 4'000'000, qPrintable(QStringLiteral("learn.dll holds %1 bytes").arg(bytes)));
     }
 
     // No meaning may be a near copy of another: they share few runs of five words.

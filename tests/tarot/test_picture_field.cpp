@@ -38,9 +38,9 @@ private slots:
         QTest::addColumn<QString>("fieldName");
         QTest::addColumn<QString>("moves");
         QTest::addColumn<QSize>("shown"); // empty: none
-        const QByteArray jpeg = card_fixture::jpegPicture(9, QSize(150, 260));
-        QTest::newRow("jpeg") << QVariant(jpeg) << "PictureData" << "" << QSize(150, 260);
-        QTest::newRow("field name in another case") << QVariant(jpeg) << "picturedata" << "" << QSize(150, 260);
+        const QByteArray jpeg = card_fixture::jpegPicture(9, QSize(300, 520));
+        QTest::newRow("jpeg") << QVariant(jpeg) << "PictureData" << "" << QSize(300, 520);
+        QTest::newRow("field name in another case") << QVariant(jpeg) << "picturedata" << "" << QSize(300, 520);
         QTest::newRow("png") << QVariant(pngPicture()) << "PictureData" << "" << QSize(20, 40);
         QTest::newRow("no bytes") << QVariant(QByteArray()) << "PictureData" << "" << QSize();
         QTest::newRow("null field") << QVariant(QMetaType(QMetaType::QByteArray)) << "PictureData" << "" << QSize();

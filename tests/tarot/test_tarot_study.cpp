@@ -10,6 +10,7 @@
 #include "courses/tarot/frmLearnTarotMain.h"
 #include "courses/tarot/logic/modDB.h"
 #include "courses/tarot/modImageDB.h"
+#include "shown_picture.h"
 #include "tarot_environment.h"
 #include "shell/course_tabs.h"
 #include "tarot_decks.h"
@@ -26,11 +27,6 @@ void untick(frmLearnTarotMain* window, const QStringList& names)
 {
     for (const QString& name : names)
         child<QCheckBox>(window, name)->setChecked(false);
-}
-
-QImage shownImage(frmLearnTarotMain* window, const char* box)
-{
-    return child<QLabel>(window, QLatin1String(box))->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -77,11 +73,15 @@ private slots:
         QVERIFY2(keywords.endsWith(QStringLiteral(", ")), qPrintable(keywords));
         QCOMPARE(keywords.count(QStringLiteral(", ")), 7);
 
-        // The picture upright, and the same picture turned by 180 degrees.
+        // The card's picture filling its box upright, and the same picture turned by 180 degrees.
         const QImage picture = modImageDB::PictureFromField(db.CardRecordset, QStringLiteral("PictureData"));
         QVERIFY(!picture.isNull());
-        QCOMPARE(shownImage(window, "picCardMemorize"), picture.convertToFormat(QImage::Format_RGB32));
-        QCOMPARE(shownImage(window, "picCardMemorizeReversed"), picture.mirrored(true, true).convertToFormat(QImage::Format_RGB32));
+        for (const char* box : {"picCardMemorize", "picCardMemorizeReversed"})
+            QCOMPARE(child<QLabel>(window, QLatin1String(box))->pixmap().deviceIndependentSize(), QSizeF(150, 260));
+        const QString upright = shown_picture::differenceFrom(child<QLabel>(window, "picCardMemorize"), picture);
+        QVERIFY2(upright.isEmpty(), qPrintable(upright));
+        const QString turned = shown_picture::differenceFrom(child<QLabel>(window, "picCardMemorizeReversed"), picture, true);
+        QVERIFY2(turned.isEmpty(), qPrintable(turned));
     }
 
     void nextAndPreviousStopAtTheEdges()

@@ -238,11 +238,13 @@ CardSources loadCardSources(const QString& cardsFolder, const QString& picturesF
         const JpegProbe probe = probeJpeg(card.picture);
         if (!probe.ok)
             result.problems << problemOf(card, QStringLiteral("its picture %1: %2").arg(pictureName, probe.problem));
-        else if (probe.height <= probe.width)
-            result.problems << problemOf(card, QStringLiteral("its picture %1 is %2 x %3, a card picture stands upright (portrait)")
+        else if (probe.width != PictureWidth || probe.height != PictureHeight)
+            result.problems << problemOf(card, QStringLiteral("its picture %1 is %2 x %3 pixels, a card picture is %4 x %5")
                                                    .arg(pictureName)
                                                    .arg(probe.width)
-                                                   .arg(probe.height));
+                                                   .arg(probe.height)
+                                                   .arg(PictureWidth)
+                                                   .arg(PictureHeight));
     }
     result.problems << checkCardSet(result.cards);
     return result;

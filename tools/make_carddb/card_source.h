@@ -22,6 +22,9 @@ inline constexpr int KeywordsPerCard = 7;
 inline constexpr int MaxNameLength = 25;
 inline constexpr int MinMeaningLength = 250;
 inline constexpr int MaxMeaningLength = 700;
+// A card picture: its box of 150 x 260 at twice the pixels, sharp on a screen at twice the scale.
+inline constexpr int PictureWidth = 300;
+inline constexpr int PictureHeight = 520;
 
 struct CardSource {
     int id = 0;

@@ -19,9 +19,12 @@ namespace {
 
 using tarot::Suit;
 
+// The card is laid out at the size it is shown at, 150 x 260, and drawn at twice that so it stays
+// sharp on a screen at twice the scale.
 constexpr int kCardWidth = 150;
 constexpr int kCardHeight = 260;
-constexpr int kJpegQuality = 92;
+constexpr int kPixelRatio = 2;
+constexpr int kJpegQuality = 85;
 constexpr int kMajorsInDeck = tarot::kMajorCount;
 constexpr int kRanksPerSuit = 14;
 
@@ -237,10 +240,14 @@ QPainterPath medallionPath(double rx, double ry)
     return path;
 }
 
+// Half width and half height of a major's medallion.
+constexpr double kMedallionRx = 61.0;
+constexpr double kMedallionRy = 89.0;
+
 void paintMedallion(QPainter& painter, const CardPalette& palette)
 {
-    const double rx = 61.0;
-    const double ry = 89.0;
+    const double rx = kMedallionRx;
+    const double ry = kMedallionRy;
     QRadialGradient sky(kEmblemCentre, ry);
     sky.setColorAt(0.0, palette.panelCentre.lighter(135));
     sky.setColorAt(1.0, palette.panelCentre.darker(120));
@@ -292,11 +299,12 @@ QImage paintTarotCard(int id)
 {
     if (id < 1 || id > kTarotCardCount)
         return {};
-    QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
+    QImage image(kCardWidth * kPixelRatio, kCardHeight * kPixelRatio, QImage::Format_RGB32);
     const bool major = isMajor(id);
     const CardPalette palette = major ? kMajorPalette : suitPalette(suitOf(id));
 
     QPainter painter(&image);
+    painter.scale(kPixelRatio, kPixelRatio);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     paintFrame(painter, palette);
@@ -305,6 +313,8 @@ QImage paintTarotCard(int id)
 
     painter.save();
     if (major) {
+        // A scene (ground, rock) ends at the medallion's edge.
+        painter.setClipPath(medallionPath(kMedallionRx - 0.8, kMedallionRy - 0.8));
         enterDesignBox(painter, kMajorScale);
         tarot::paintMajorEmblem(painter, id - 1, palette.ink);
     } else {

@@ -16,7 +16,7 @@ QString tarotCardName(int id);
 // What the top of the card shows: a Roman numeral ("0" for The Fool), "ACE" to "X", or the court title.
 QString tarotCardNumeral(int id);
 
-// The face of card `id` at 150 x 260 pixels.
+// The face of card `id`: laid out for 150 x 260 and drawn at twice that, 300 x 520 pixels.
 QImage paintTarotCard(int id);
 
 // Writes tarot/pictures/01.jpg .. 78.jpg; returns the files written.

@@ -1,5 +1,6 @@
 #include "tarot_majors.h"
 
+#include "tarot_figures.h"
 #include "tarot_major_parts.h"
 
 #include <QLinearGradient>
@@ -51,84 +52,131 @@ void paintTiltedChalice(QPainter& painter, const QPointF& centre, double height,
 
 namespace {
 
-// A jester's cap with three belled points over a smiling face and a ruff.
-void paintFoolCap(QPainter& painter, const QColor& ink)
+// The rock the Fool walks on, breaking off at its edge, with hills far below beyond it.
+void paintCliff(QPainter& painter, const QColor& ink)
 {
-    struct Point {
-        QPointF base1, c1, c2, tip, c3, c4, base2;
-        QColor colour;
-    };
-    const std::array<Point, 3> horns = {{
-        {{-34, 12}, {-38, -14}, {-42, -24}, {-45, -12}, {-40, -36}, {-16, -40}, {-8, 8}, kCrimson},
-        {{34, 12}, {38, -14}, {42, -24}, {45, -12}, {40, -36}, {16, -40}, {8, 8}, QColor(48, 120, 80)},
-        {{-13, 8}, {-15, -22}, {-8, -48}, {6, -60}, {4, -42}, {12, -20}, {13, 8}, kCrimson},
-    }};
-    for (const Point& horn : horns) {
-        QPainterPath path(horn.base1);
-        path.cubicTo(horn.c1, horn.c2, horn.tip);
-        path.cubicTo(horn.c3, horn.c4, horn.base2);
-        path.closeSubpath();
-        QLinearGradient shade(path.boundingRect().topLeft(), path.boundingRect().bottomRight());
-        shade.setColorAt(0.0, horn.colour.lighter(135));
-        shade.setColorAt(1.0, horn.colour.darker(125));
-        paintShape(painter, path, shade, ink);
-        QPainterPath bell;
-        bell.addEllipse(horn.tip + QPointF(0, 4), 5.5, 5.5);
-        paintMetal(painter, bell, Metal::Gold, ink);
+    QPainterPath hills;
+    hills.moveTo(8, 80);
+    hills.lineTo(14, 58);
+    hills.lineTo(24, 50);
+    hills.lineTo(32, 56);
+    hills.lineTo(42, 46);
+    hills.lineTo(60, 60);
+    hills.lineTo(60, 80);
+    hills.closeSubpath();
+    QLinearGradient distance(0, 46, 0, 80);
+    distance.setColorAt(0.0, QColor(196, 214, 240));
+    distance.setColorAt(1.0, QColor(110, 136, 196));
+    paintShape(painter, hills, distance, QColor(80, 96, 150), 1.0);
+
+    QPainterPath rock;
+    rock.moveTo(-60, 38);
+    rock.lineTo(-30, 36);
+    rock.lineTo(4, 39);
+    rock.lineTo(16, 38);
+    rock.lineTo(20, 44);
+    rock.lineTo(14, 52);
+    rock.lineTo(18, 62);
+    rock.lineTo(10, 72);
+    rock.lineTo(12, 82);
+    rock.lineTo(-60, 82);
+    rock.closeSubpath();
+    QLinearGradient stone(-40, 36, 20, 82);
+    stone.setColorAt(0.0, QColor(196, 176, 140));
+    stone.setColorAt(1.0, QColor(112, 92, 70));
+    paintShape(painter, rock, stone, ink);
+    painter.setPen(QPen(QColor(96, 78, 58), 1.0));
+    painter.drawLine(QPointF(-20, 50), QPointF(-6, 58));
+    painter.drawLine(QPointF(0, 66), QPointF(8, 60));
+    // Grass along the top of the rock.
+    painter.setPen(QPen(kLeaf, 3.0, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(-58, 38), QPointF(-30, 36.5));
+    painter.drawLine(QPointF(-30, 36.5), QPointF(2, 39));
+}
+
+// A small white dog leaping at the Fool's heels.
+void paintDog(QPainter& painter, const QPointF& at, const QColor& ink)
+{
+    const QColor coat(250, 248, 240);
+    for (const auto& [from, to] : {std::pair{QPointF(-5, 3), QPointF(-9, 12)}, std::pair{QPointF(5, 3), QPointF(11, 8)},
+                                   std::pair{QPointF(6, 2), QPointF(12, 2)}}) {
+        paintShape(painter, thickLine(at + from, at + to, 2.6), coat, ink, 0.9);
     }
+    QPainterPath tail;
+    tail.moveTo(at + QPointF(-8, -1));
+    tail.quadTo(at + QPointF(-14, -4), at + QPointF(-13, -11));
+    paintShape(painter, thickLine(tail, 2.4), coat, ink, 0.9);
+    QPainterPath body;
+    body.addEllipse(at, 9, 5);
+    QPainterPath head;
+    head.addEllipse(at + QPointF(10, -6), 4.6, 4.2);
+    QPainterPath snout;
+    snout.addEllipse(at + QPointF(14, -5), 3.0, 2.2);
+    paintShape(painter, body.united(head).united(snout), coat, ink, 1.0);
+    QPainterPath ear;
+    ear.addEllipse(at + QPointF(8, -9), 2.2, 3.4);
+    paintShape(painter, ear, QColor(200, 150, 100), ink, 0.8);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink);
+    painter.drawEllipse(at + QPointF(11, -7), 0.9, 0.9);
+    painter.drawEllipse(at + QPointF(16.6, -5.4), 1.0, 0.9);
+}
+
+// A small sun with short rays.
+void paintSmallSun(QPainter& painter, const QPointF& at, double radius, const QColor& ink)
+{
+    paintGlow(painter, at, radius * 3.0, QColor(255, 226, 140, 150));
+    QPainterPath rays;
+    rays.addPolygon(starPolygon(at, 12, radius * 1.9, radius * 1.1));
+    rays.closeSubpath();
+    paintMetal(painter, rays, Metal::Gold, ink, 1.0);
+    QPainterPath disc;
+    disc.addEllipse(at, radius, radius);
+    paintShape(painter, disc, QColor(255, 214, 90), ink);
 }
 
 } // namespace
 
 void paintFool(QPainter& painter, const QColor& ink)
 {
-    painter.save();
-    painter.translate(0, -4);
-    // Ruff collar of white points under the chin.
-    QPolygonF ruff;
-    for (int i = 0; i <= 12; ++i)
-        ruff << QPointF(-32 + i * 64.0 / 12, (i % 2 == 0) ? 58 : 70);
-    ruff << QPointF(24, 52) << QPointF(-24, 52);
-    QPainterPath ruffPath;
-    ruffPath.addPolygon(ruff);
-    ruffPath.closeSubpath();
-    paintShape(painter, ruffPath, kIvory, ink);
+    // The traveller steps out at the edge of a cliff, his bundle on a staff over his shoulder and
+    // a white rose in his hand, a small dog leaping at his heels.
+    paintSmallSun(painter, QPointF(30, -50), 8, ink);
+    paintCliff(painter, ink);
 
-    QPainterPath face;
-    face.addEllipse(QPointF(0, 36), 19, 22);
-    paintShape(painter, face, kSkin, ink);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(236, 140, 140, 150));
-    painter.drawEllipse(QPointF(-11, 42), 4, 3);
-    painter.drawEllipse(QPointF(11, 42), 4, 3);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(ink, 1.8, Qt::SolidLine, Qt::RoundCap));
-    QPainterPath eyes;
-    eyes.moveTo(-11, 33);
-    eyes.quadTo(-7, 29, -3, 33);
-    eyes.moveTo(3, 33);
-    eyes.quadTo(7, 29, 11, 33);
-    painter.drawPath(eyes);
-    QPainterPath smile;
-    smile.moveTo(-9, 44);
-    smile.quadTo(0, 53, 9, 44);
-    painter.drawPath(smile);
+    Person fool;
+    fool.leftFoot = QPointF(-12, 38);
+    // The front foot is lifted over the edge.
+    fool.rightFoot = QPointF(21, 33);
+    fool.height = 96;
+    fool.leftHand = QPointF(-2, -27);
+    fool.rightHand = QPointF(30, -22);
+    fool.clothes = {QColor(236, 110, 60), QColor(250, 214, 90), QColor(226, 180, 90), QColor(246, 206, 90)};
+    fool.look = 1.0;
+    paintPerson(painter, fool, ink);
 
-    paintFoolCap(painter, ink);
-    QPainterPath band;
-    band.moveTo(-38, 8);
-    band.quadTo(0, 0, 38, 8);
-    band.lineTo(37, 22);
-    band.quadTo(0, 14, -37, 22);
-    band.closeSubpath();
-    paintMetal(painter, band, Metal::Gold, ink);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kCrimson);
-    for (int i = -3; i <= 3; ++i) {
-        const QPointF c(i * 10.0, 11.0 + std::abs(i) * 0.35);
-        painter.drawPolygon(QPolygonF{c + QPointF(0, -4), c + QPointF(3, 0), c + QPointF(0, 4), c + QPointF(-3, 0)});
+    // The staff rests on his shoulder, the bundle hanging from it behind him.
+    const QPointF staffFront(6, -20);
+    const QPointF staffBack(-34, -56);
+    paintMetal(painter, thickLine(staffFront, staffBack, 2.8), Metal::Wood, ink, 0.9);
+    QPainterPath bundle;
+    bundle.addEllipse(staffBack + QPointF(-2, 8), 10, 8.5);
+    QLinearGradient sack(bundle.boundingRect().topLeft(), bundle.boundingRect().bottomRight());
+    sack.setColorAt(0.0, QColor(236, 96, 80));
+    sack.setColorAt(1.0, QColor(150, 40, 40));
+    paintShape(painter, bundle, sack, ink);
+    painter.setPen(QPen(QColor(250, 220, 120), 1.4));
+    painter.drawLine(staffBack + QPointF(-4, 0), staffBack + QPointF(3, 3));
+    paintHand(painter, fool.leftHand, fool.height, ink);
+
+    // The white rose.
+    const QPointF rose = fool.rightHand + QPointF(4, -6);
+    for (int i = 0; i < 5; ++i) {
+        QPainterPath petal;
+        petal.addEllipse(polar(rose, 2.6, -90 + i * 72.0), 2.8, 2.8);
+        paintShape(painter, petal, kIvory, ink, 0.7);
     }
-    painter.restore();
+    paintDog(painter, QPointF(-34, 22), ink);
 }
 
 void paintMagician(QPainter& painter, const QColor& ink)
@@ -370,44 +418,41 @@ void paintHierophant(QPainter& painter, const QColor& ink)
 
 void paintLovers(QPainter& painter, const QColor& ink)
 {
-    // The sun above two hearts pierced by one arrow.
-    const QPointF sun(0, -44);
-    paintGlow(painter, sun, 30, QColor(255, 220, 120, 130));
-    QPainterPath rays;
-    rays.addPolygon(starPolygon(sun, 12, 21, 11));
-    rays.closeSubpath();
-    paintMetal(painter, rays, Metal::Gold, ink, 1.0);
-    QPainterPath disc;
-    disc.addEllipse(sun, 10, 10);
-    paintShape(painter, disc, QColor(255, 214, 90), ink);
+    // A man and a woman reach for each other's hands under the sun, on a green hill.
+    paintSmallSun(painter, QPointF(0, -52), 9, ink);
 
-    const QPainterPath right = heartPath(QPointF(13, 20), 46, 42);
-    const QPainterPath left = heartPath(QPointF(-13, 14), 46, 42);
-    QLinearGradient pink(0, -8, 30, 42);
-    pink.setColorAt(0.0, kRose.lighter(115));
-    pink.setColorAt(1.0, kRose.darker(130));
-    paintShape(painter, right, pink, ink);
-    QLinearGradient red(-30, -8, 0, 36);
-    red.setColorAt(0.0, kCrimson.lighter(135));
-    red.setColorAt(1.0, kCrimson.darker(125));
-    paintShape(painter, left, red, ink);
+    QPainterPath hill;
+    hill.moveTo(-60, 62);
+    hill.quadTo(0, 50, 60, 62);
+    hill.lineTo(60, 82);
+    hill.lineTo(-60, 82);
+    hill.closeSubpath();
+    QLinearGradient grass(0, 52, 0, 82);
+    grass.setColorAt(0.0, kLeaf.lighter(130));
+    grass.setColorAt(1.0, kLeaf.darker(130));
+    paintShape(painter, hill, grass, kLeafInk);
 
-    const QPointF tail(-44, 44);
-    const QPointF head(42, -6);
-    paintMetal(painter, thickLine(tail, head - QPointF(6, -4.2), 3.0, Qt::FlatCap), Metal::Gold, ink, 0.9);
-    const QPointF dir = (head - tail) / std::hypot(head.x() - tail.x(), head.y() - tail.y());
-    const QPointF normal(-dir.y(), dir.x());
-    QPainterPath point;
-    point.addPolygon(QPolygonF{head, head - dir * 12 + normal * 6, head - dir * 12 - normal * 6});
-    point.closeSubpath();
-    paintMetal(painter, point, Metal::Silver, ink, 1.0);
-    for (const double along : {2.0, 8.0}) {
-        const QPointF base = tail + dir * along;
-        QPainterPath feather;
-        feather.addPolygon(QPolygonF{base, base + dir * 8 + normal * 6, base + dir * 12, base + dir * 8 - normal * 6});
-        feather.closeSubpath();
-        paintShape(painter, feather, kIvory, ink, 0.9);
-    }
+    Person man;
+    man.leftFoot = QPointF(-31, 62);
+    man.rightFoot = QPointF(-17, 62);
+    man.height = 94;
+    man.leftHand = QPointF(-37, 16);
+    man.rightHand = QPointF(-4, 2);
+    man.clothes = {kCrimson, QColor(250, 214, 90), QColor(96, 60, 30), QColor(70, 60, 110)};
+    man.look = 0.8;
+    paintPerson(painter, man, ink);
+
+    Person woman;
+    woman.leftFoot = QPointF(16, 62);
+    woman.rightFoot = QPointF(30, 62);
+    woman.height = 90;
+    woman.dress = Dress::Gown;
+    woman.leftHand = QPointF(4, 2);
+    woman.rightHand = QPointF(37, 16);
+    woman.clothes = {kIvory, QColor(226, 184, 86), QColor(190, 96, 40), QColor(226, 184, 86)};
+    woman.longHair = true;
+    woman.look = -0.8;
+    paintPerson(painter, woman, ink);
 }
 
 void paintChariot(QPainter& painter, const QColor& ink)

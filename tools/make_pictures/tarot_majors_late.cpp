@@ -232,6 +232,49 @@ void paintDevil(QPainter& painter, const QColor& ink)
     }
 }
 
+namespace {
+
+// One tongue of fire: round at its foot, pointed at its tip, the tip swaying by `lean`.
+QPainterPath tonguePath(const QPointF& foot, double width, double height, double lean)
+{
+    const QPointF tip = foot + QPointF(lean, -height);
+    QPainterPath tongue(foot + QPointF(0, width * 0.2));
+    tongue.cubicTo(foot + QPointF(-width * 0.62, width * 0.2), foot + QPointF(-width * 0.5, -height * 0.45), tip);
+    tongue.cubicTo(foot + QPointF(width * 0.5, -height * 0.45), foot + QPointF(width * 0.62, width * 0.2),
+                   foot + QPointF(0, width * 0.2));
+    tongue.closeSubpath();
+    return tongue;
+}
+
+// Flames rising from `foot`: three tongues, the middle one tallest, red at the tips and yellow
+// within.
+void paintFire(QPainter& painter, const QPointF& foot, double width, double height)
+{
+    QPainterPath outer;
+    QPainterPath inner;
+    const struct {
+        double x;
+        double tall;
+        double lean;
+    } tongues[] = {{-0.3, 0.7, -0.18}, {0.0, 1.0, 0.1}, {0.3, 0.62, 0.22}};
+    for (const auto& t : tongues) {
+        const QPointF at = foot + QPointF(t.x * width, 0);
+        outer = outer.united(tonguePath(at, width * 0.55, height * t.tall, t.lean * width));
+        inner = inner.united(tonguePath(at + QPointF(0, -height * 0.04), width * 0.3, height * t.tall * 0.6,
+                                        t.lean * width * 0.6));
+    }
+    QLinearGradient fire(foot, foot - QPointF(0, height));
+    fire.setColorAt(0.0, QColor(255, 170, 40));
+    fire.setColorAt(0.6, QColor(240, 90, 30));
+    fire.setColorAt(1.0, QColor(200, 40, 20));
+    paintShape(painter, outer, fire, QColor(140, 30, 16), 0.9);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 236, 130));
+    painter.drawPath(inner);
+}
+
+} // namespace
+
 void paintTower(QPainter& painter, const QColor& ink)
 {
     // Tower on a crag, struck by lightning; its crown falls away and flames leap out.
@@ -278,37 +321,33 @@ void paintTower(QPainter& painter, const QColor& ink)
         QPainterPath window;
         window.addRoundedRect(QRectF(at.x() - 4, at.y() - 6, 8, 12), 3.5, 3.5);
         paintShape(painter, window, QColor(255, 200, 70), ink, 1.0);
-        QPainterPath flame;
-        const double side = at.x() < 0 ? -1 : 1;
-        flame.moveTo(at + QPointF(-3, -4));
-        flame.cubicTo(at + QPointF(side * 8, -10), at + QPointF(side * 16, -14), at + QPointF(side * 20, -24));
-        flame.cubicTo(at + QPointF(side * 18, -10), at + QPointF(side * 12, 2), at + QPointF(3, 4));
-        flame.closeSubpath();
-        QLinearGradient fire(at, at + QPointF(side * 20, -24));
-        fire.setColorAt(0.0, QColor(255, 230, 120));
-        fire.setColorAt(1.0, QColor(230, 70, 30));
-        paintShape(painter, flame, fire, QColor(150, 40, 20), 0.8);
+        paintFire(painter, at + QPointF(0, -2), 11, 20);
     }
     QPainterPath door;
     door.addRoundedRect(QRectF(-6, 40, 12, 18), 5, 5);
     paintShape(painter, door, QColor(60, 40, 30), ink, 1.0);
 
-    // The falling crown.
+    // Fire bursting from the top, the crown knocked off and falling away.
+    paintFire(painter, QPointF(3, -38), 40, 30);
     painter.save();
-    painter.translate(24, -56);
-    painter.rotate(28);
+    painter.translate(33, -46);
+    painter.rotate(35);
     QPainterPath crown;
     crown.addPolygon(QPolygonF{{-12, 6}, {-13, -6}, {-6, 0}, {0, -9}, {6, 0}, {13, -6}, {12, 6}});
     crown.closeSubpath();
     paintMetal(painter, crown, Metal::Gold, ink);
     painter.restore();
 
+    // The lightning strikes the top from the upper left.
     QPainterPath bolt;
-    bolt.addPolygon(QPolygonF{{-40, -62}, {-26, -62}, {-20, -51}, {-14, -53}, {-4, -34}, {-21, -46}, {-27, -44},
-                              {-32, -55}});
-    bolt.closeSubpath();
-    paintGlow(painter, QPointF(-22, -48), 26, QColor(255, 250, 200, 160));
-    paintShape(painter, bolt, QColor(255, 248, 170), QColor(220, 110, 20), 1.2);
+    bolt.moveTo(-38, -70);
+    bolt.lineTo(-24, -60);
+    bolt.lineTo(-30, -57);
+    bolt.lineTo(-14, -46);
+    bolt.lineTo(-19, -44);
+    bolt.lineTo(-6, -36);
+    paintGlow(painter, QPointF(-22, -54), 24, QColor(255, 250, 200, 170));
+    paintShape(painter, thickLine(bolt, 4.2, Qt::FlatCap), QColor(255, 250, 190), QColor(220, 110, 20), 1.2);
 }
 
 void paintStar(QPainter& painter, const QColor& ink)

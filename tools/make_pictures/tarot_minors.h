@@ -1,6 +1,6 @@
 #pragma once
 // The middle of the minor cards, drawn in the design box (see tarot_shapes.h): the pips of Ace to
-// Ten and the court emblems of Page, Knight, Queen and King.
+// Ten and the court figures of Page, Knight, Queen and King.
 #include "tarot_shapes.h"
 
 namespace pictures::tarot {
@@ -12,7 +12,7 @@ constexpr int kQueen = 13;
 constexpr int kKing = 14;
 
 // Colours the minor emblems take from the suit's card: outlines, the suit's deep and light colour
-// (thrones, shields) and the trim.
+// (clothes, thrones, saddle cloth) and the trim.
 struct MinorColours {
     QColor ink;
     QColor deep;
@@ -20,7 +20,7 @@ struct MinorColours {
     QColor trim;
 };
 
-// Rank 1..10: the pips; 11..14: the court emblem with the suit's object.
+// Rank 1..10: the pips; 11..14: the court figure holding the suit's object.
 void paintMinorEmblem(QPainter& painter, Suit suit, int rank, const MinorColours& colours);
 
 } // namespace pictures::tarot

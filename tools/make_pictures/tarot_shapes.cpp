@@ -4,6 +4,7 @@
 #include <QPainterPathStroker>
 #include <QRadialGradient>
 #include <QtMath>
+#include <algorithm>
 
 namespace pictures::tarot {
 
@@ -187,20 +188,26 @@ void paintStaff(QPainter& painter, const QPointF& c, double h, const QColor& ink
 {
     const double top = c.y() - h * 0.5;
     const double bottom = c.y() + h * 0.5;
-    const double topHalf = h * 0.068;
-    const double bottomHalf = h * 0.088;
+    // Stout enough to read as a staff when small, without growing into a log when large.
+    const double topHalf = 2.0 + h * 0.05;
+    const double bottomHalf = 2.6 + h * 0.062;
 
-    // Leaves sprout behind the staff, alternating sides.
-    const QColor leafInk = kLeafDark;
+    // Leaves sprout from the sides of the staff, alternating, larger near the top; the top leaf
+    // stays below the tip so the staff stands centred on its place.
     const struct {
         double y;
         double degrees;
         double length;
-    } leaves[] = {{-0.36, -140.0, 0.22}, {-0.30, -40.0, 0.2}, {-0.05, -150.0, 0.18}, {0.16, -32.0, 0.17}};
+    } leaves[] = {{-0.34, -135.0, 0.27}, {-0.26, -45.0, 0.26}, {-0.08, -150.0, 0.23}, {0.1, -30.0, 0.22},
+                  {0.27, -148.0, 0.2}};
     for (const auto& leaf : leaves) {
-        const double x = c.x() + (leaf.degrees < -90 ? -topHalf : topHalf) * 0.6;
-        paintShape(painter, leafPath(QPointF(x, c.y() + h * leaf.y), h * leaf.length, leaf.degrees), kLeafGreen,
-                   leafInk, kInkWidth * 0.8);
+        const double x = c.x() + (leaf.degrees < -90 ? -topHalf : topHalf) * 0.5;
+        const double length = 4.0 + h * (leaf.length - 0.1);
+        QPainterPath shape = leafPath(QPointF(x, c.y() + h * leaf.y), length, leaf.degrees);
+        QLinearGradient green(shape.boundingRect().topLeft(), shape.boundingRect().bottomRight());
+        green.setColorAt(0.0, kLeafGreen.lighter(125));
+        green.setColorAt(1.0, kLeafGreen.darker(115));
+        paintShape(painter, shape, green, kLeafDark, kInkWidth * 0.8);
     }
 
     QPainterPath rod;
@@ -214,7 +221,7 @@ void paintStaff(QPainter& painter, const QPointF& c, double h, const QColor& ink
     paintMetal(painter, rod, Metal::Wood, ink);
 
     // Knots in the wood.
-    painter.setPen(QPen(QColor(110, 66, 28), h * 0.02, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(QColor(110, 66, 28), std::max(h * 0.022, 1.0), Qt::SolidLine, Qt::RoundCap));
     for (const double y : {-0.2, 0.08, 0.3}) {
         const double half = topHalf + (bottomHalf - topHalf) * (y + 0.5);
         painter.drawLine(QPointF(c.x() - half * 0.7, c.y() + h * y), QPointF(c.x() + half * 0.7, c.y() + h * (y - 0.02)));
@@ -245,33 +252,36 @@ void paintCoin(QPainter& painter, const QPointF& c, double h, const QColor& ink)
 void paintSword(QPainter& painter, const QPointF& c, double h, const QColor& ink)
 {
     const double point = c.y() - h * 0.5;
-    const double guardY = c.y() + h * 0.2;
-    const double half = h * 0.085;
+    const double guardY = c.y() + h * 0.18;
+    // A broad blade, wide enough to read as a sword even when small.
+    const double half = std::max(h * 0.11, 3.6);
 
     QPainterPath blade;
     blade.moveTo(c.x(), point);
-    blade.quadTo(c.x() + half, point + h * 0.06, c.x() + half, point + h * 0.14);
-    blade.lineTo(c.x() + half, guardY);
-    blade.lineTo(c.x() - half, guardY);
-    blade.lineTo(c.x() - half, point + h * 0.14);
+    blade.quadTo(c.x() + half, point + h * 0.06, c.x() + half, point + h * 0.15);
+    blade.lineTo(c.x() + half * 0.9, guardY);
+    blade.lineTo(c.x() - half * 0.9, guardY);
+    blade.lineTo(c.x() - half, point + h * 0.15);
     blade.quadTo(c.x() - half, point + h * 0.06, c.x(), point);
     blade.closeSubpath();
     paintMetal(painter, blade, Metal::Silver, ink);
     // Fuller down the middle of the blade.
-    painter.setPen(QPen(QColor(122, 132, 152), h * 0.018, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(c.x(), point + h * 0.14), QPointF(c.x(), guardY - h * 0.03));
+    painter.setPen(QPen(QColor(122, 132, 152), std::max(h * 0.024, 1.0), Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(c.x(), point + h * 0.12), QPointF(c.x(), guardY - h * 0.03));
 
-    const QPainterPath grip = thickLine(QPointF(c.x(), guardY), QPointF(c.x(), c.y() + h * 0.41), h * 0.075, Qt::FlatCap);
+    const QPainterPath grip =
+        thickLine(QPointF(c.x(), guardY), QPointF(c.x(), c.y() + h * 0.41), std::max(h * 0.095, 3.2), Qt::FlatCap);
     paintShape(painter, grip, kGrip, ink);
 
     QPainterPath guard;
-    guard.moveTo(c.x() - h * 0.24, guardY - h * 0.035);
-    guard.quadTo(c.x(), guardY + h * 0.005, c.x() + h * 0.24, guardY - h * 0.035);
-    guard = thickLine(guard, h * 0.07);
+    guard.moveTo(c.x() - h * 0.27, guardY - h * 0.04);
+    guard.quadTo(c.x(), guardY + h * 0.01, c.x() + h * 0.27, guardY - h * 0.04);
+    guard = thickLine(guard, std::max(h * 0.085, 3.0));
     paintMetal(painter, guard, Metal::Gold, ink);
 
     QPainterPath pommel;
-    pommel.addEllipse(QPointF(c.x(), c.y() + h * 0.45), h * 0.055, h * 0.055);
+    const double pommelR = std::max(h * 0.065, 2.4);
+    pommel.addEllipse(QPointF(c.x(), c.y() + h * 0.44), pommelR, pommelR);
     paintMetal(painter, pommel, Metal::Gold, ink);
 }
 
