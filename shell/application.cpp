@@ -7,9 +7,9 @@
 
 void SetUpApplication()
 {
-    InitShellResources();
     QApplication::setApplicationName(QStringLiteral("Orvanel"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/icon")));
+    // Every window shows this icon unless it sets its own.
+    QApplication::setWindowIcon(QIcon(ShellPicture(QStringLiteral("icon"))));
     QGuiApplication::setDesktopFileName(QStringLiteral("net.orvanel.orvanel"));
     QApplication::setQuitOnLastWindowClosed(false);
 }
