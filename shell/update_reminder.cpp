@@ -43,6 +43,8 @@ void storeStamp() { LastReminder().save(GeneralDateTimeText(platform::Now())); }
 
 // Calendar-day boundaries from today to the stamp, negative when the stamp is past.
 qint64 daysFromNow(const QDateTime& stamp) { return platform::Now().date().daysTo(stamp.date()); }
+
+bool reminderDue(const QDateTime& stamp) { return daysFromNow(stamp) < -ReminderDays || daysFromNow(stamp) > ReminderDays; }
 } // namespace
 
 const platform::Setting<QString>& LastReminder()
@@ -74,6 +76,12 @@ QDateTime ParseGeneralDateTime(const QString& text)
     return moment;
 }
 
+bool UpdateReminderAsks()
+{
+    const QDateTime stamp = ParseGeneralDateTime(LastReminder().valueOr(QString()));
+    return stamp.isValid() && reminderDue(stamp);
+}
+
 void ShowUpdateReminder()
 {
     DurationValueName = LastReminder().name();
@@ -85,7 +93,7 @@ void ShowUpdateReminder()
         storeStamp();
         return;
     }
-    if (!(daysFromNow(stamp) < -ReminderDays) && !(daysFromNow(stamp) > ReminderDays))
+    if (!reminderDue(stamp))
         return;
 
     const int answer = platform::MsgBox(QStringLiteral("There maybe an update to this software available\r"
