@@ -31,10 +31,9 @@ double slowest(const std::vector<double>& values)
     return values.empty() ? 0.0 : *std::max_element(values.begin(), values.end());
 }
 
-CourseOpenTimer::CourseOpenTimer(int courseButton, QString window, std::function<void()> mainShown,
+CourseOpenTimer::CourseOpenTimer(int courseButton, QString window,
                                  std::function<void(const std::vector<double>&)> coursesOpened)
-    : m_button(courseButton), m_window(std::move(window)), m_mainShown(std::move(mainShown)),
-      m_coursesOpened(std::move(coursesOpened))
+    : m_button(courseButton), m_window(std::move(window)), m_coursesOpened(std::move(coursesOpened))
 {
 }
 
@@ -44,10 +43,7 @@ bool CourseOpenTimer::eventFilter(QObject* watched, QEvent* event)
         return false;
     if (!m_mainPainted && insideWindowNamed(watched, QStringLiteral("frmMDI"))) {
         m_mainPainted = true;
-        if (m_mainShown)
-            m_mainShown();
-        if (m_button >= 0)
-            QTimer::singleShot(300, this, [this] { openCourse(); });
+        QTimer::singleShot(300, this, [this] { openCourse(); });
     } else if (m_waiting && insideWindowNamed(watched, m_window)) {
         m_waiting = false;
         m_openTimes.push_back(m_clock.nsecsElapsed() / 1e6);

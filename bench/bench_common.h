@@ -10,15 +10,13 @@
 double median(std::vector<double> values);
 double slowest(const std::vector<double>& values);
 
-// Installed as the application's event filter: when the main window is first painted it
-// calls mainShown, then (for a course button index of 0 or more) clicks that course button
-// 21 times, each time from the start page, timing each click until the course window named
-// window is first painted. The first open, which also loads fonts and pictures, is dropped;
+// Installed as the application's event filter: once the main window is first painted it
+// clicks the course button 21 times, each time from the start page, timing each click until
+// the course window named window is first painted. The first open, which also loads fonts and pictures, is dropped;
 // coursesOpened gets the other 20 times in milliseconds with the last window still open.
 class CourseOpenTimer : public QObject {
 public:
-    CourseOpenTimer(int courseButton, QString window, std::function<void()> mainShown,
-                    std::function<void(const std::vector<double>&)> coursesOpened);
+    CourseOpenTimer(int courseButton, QString window, std::function<void(const std::vector<double>&)> coursesOpened);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,7 +26,6 @@ private:
 
     int m_button;
     QString m_window;
-    std::function<void()> m_mainShown;
     std::function<void(const std::vector<double>&)> m_coursesOpened;
     bool m_mainPainted = false;
     bool m_waiting = false;

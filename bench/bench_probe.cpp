@@ -5,7 +5,6 @@
 #include "bench_tarot_db.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QTimer>
 #include <QElapsedTimer>
 #include <cstdio>
@@ -53,12 +52,6 @@ void reportRunes(const std::vector<double>& openTimes)
     platform::EndProcess();
 }
 
-void printMainShown()
-{
-    std::printf("main-window-shown-epoch-ms %lld\n", static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
-    std::fflush(stdout);
-}
-
 } // namespace
 
 void InstallBenchProbe()
@@ -75,7 +68,6 @@ void InstallBenchProbe()
         return;
     }
     // The runes course is the fourth course button.
-    const bool runes = mode == QLatin1String("runes");
-    qApp->installEventFilter(new CourseOpenTimer(runes ? 3 : -1, QStringLiteral("frmLearnRunesMain"), printMainShown,
-                                                 reportRunes));
+    if (mode == QLatin1String("runes"))
+        qApp->installEventFilter(new CourseOpenTimer(3, QStringLiteral("frmLearnRunesMain"), reportRunes));
 }

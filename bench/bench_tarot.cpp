@@ -139,5 +139,5 @@ public:
 QObject* MakeTarotBench()
 {
     // The tarot course is the third course button.
-    return new CourseOpenTimer(2, QLatin1String(frmLearnTarotMain::FormName), {}, &TarotBench::measureInWindow);
+    return new CourseOpenTimer(2, QLatin1String(frmLearnTarotMain::FormName), &TarotBench::measureInWindow);
 }

@@ -116,11 +116,14 @@ bool PrevInstance()
     case Outcome::RunningCopy:
         return true;
     case Outcome::Taken: {
+        // Only an existing file can be a copy's lock; probing a missing one would create,
+        // sync and delete a file at every start.
         const QString own = OwnInstanceLockPath();
+        if (own.isEmpty() || !QFileInfo::exists(own))
+            return false;
         QLockFile probe(own);
         probe.setStaleLockTime(0);
-        if (!own.isEmpty() && !probe.tryLock(0) && probe.error() == QLockFile::LockFailedError
-            && heldByRunningCopy(probe, own)) {
+        if (!probe.tryLock(0) && probe.error() == QLockFile::LockFailedError && heldByRunningCopy(probe, own)) {
             heldLock().reset();
             return true;
         }

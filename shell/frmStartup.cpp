@@ -2,6 +2,7 @@
 
 #include "platform/message_box.h"
 #include "platform/single_instance.h"
+#include "shell/application.h"
 #include "shell/main_window.h"
 #include "shell/shutdown.h"
 #include "shell/update_reminder.h"
@@ -17,8 +18,17 @@ void frmStartup::StartApplication()
         modHelp::ShutdownApplication();
         return;
     }
-    modHelp::ShowUpdateReminder();
+    // The reminder's question comes before the main window; when it has none, its silent
+    // first stamp (a settings file written and synced) waits until the window is painted.
+    const bool asks = modHelp::UpdateReminderAsks();
+    if (asks)
+        modHelp::ShowUpdateReminder();
     frmMDI* main = platform::Forms::instance<frmMDI>();
     main->showMaximized();
+    AfterFirstPaint(main, [asks] {
+        if (!asks)
+            modHelp::ShowUpdateReminder();
+        ReleaseStartUpMemory();
+    });
     hide();
 }

@@ -62,8 +62,7 @@ const std::array<CaptionStyle, 7>& captionStyles()
 constexpr std::array<int, 7> CaptionOrder = {0, 1, 2, 3, 5, 4, 6};
 // Left to right in the button band: astrology, tarot, numerology, runes.
 constexpr std::array<int, 4> ButtonOrder = {0, 2, 1, 3};
-constexpr std::array<const char*, 4> ButtonPictures = {":/shell/astrology", ":/shell/numerology", ":/shell/tarot",
-                                                       ":/shell/runes"};
+constexpr std::array<const char*, 4> ButtonPictures = {"astrology", "numerology", "tarot", "runes"};
 constexpr std::array<const char*, 4> ButtonCaptions = {"Learn Astrology", "Learn Numerology", "Learn Tarot",
                                                        "Learn Runes"};
 
@@ -136,6 +135,15 @@ private:
     QImage m_rightEdge;
 };
 
+// A label's text colour, set in its palette: a style sheet would do the same at the cost of
+// the style sheet engine, which nothing else in the window needs.
+void setTextColour(QLabel* label, const QColor& colour)
+{
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, colour);
+    label->setPalette(p);
+}
+
 QWidget* band(QWidget* parent, const char* name, const QColor& colour, int height)
 {
     auto* w = new QWidget(parent);
@@ -157,10 +165,8 @@ int centredLeft(int widthPixels)
 
 frmMDI::frmMDI() : platform::Form(this, QString::fromLatin1(FormName))
 {
-    InitShellResources();
     setObjectName(QLatin1String(FormName));
     setWindowTitle(QStringLiteral("Orvanel v1.20"));
-    setWindowIcon(QIcon(QStringLiteral(":/shell/icon")));
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -199,7 +205,7 @@ void frmMDI::buildBanner(QWidget* parent)
     Picture6 = bannerBand;
     auto* picture = new QLabel(Picture6);
     picture->setObjectName(QStringLiteral("Picture6Image"));
-    picture->setPixmap(QPixmap(QStringLiteral(":/shell/banner")));
+    picture->setPixmap(ShellPicture(QStringLiteral("banner")));
     picture->setAttribute(Qt::WA_TransparentForMouseEvents);
     picture->setGeometry(0, 0, 900, BannerHeight);
     bannerBand->setPicture(picture);
@@ -211,7 +217,7 @@ void frmMDI::buildBanner(QWidget* parent)
         Picture6);
     lblVelmoraBanner->setObjectName(QStringLiteral("lblVelmoraBanner"));
     lblVelmoraBanner->setFont(verdana(8.25, true));
-    lblVelmoraBanner->setStyleSheet(QStringLiteral("color: rgb(255, 215, 120);"));
+    setTextColour(lblVelmoraBanner, QColor(255, 215, 120));
     lblVelmoraBanner->makeLink();
     lblVelmoraBanner->adjustSize();
     lblVelmoraBanner->move(0, BannerHeight + 4);
@@ -230,7 +236,7 @@ void frmMDI::buildButtonBand(QWidget* parent)
         const int index = ButtonOrder[slot];
         auto* picture = new QLabel(picButtonContainer);
         picture->setObjectName(QStringLiteral("Picture%1").arg(slot + 2));
-        picture->setPixmap(QPixmap(QLatin1String(ButtonPictures[index])));
+        picture->setPixmap(ShellPicture(QLatin1String(ButtonPictures[index])));
         picture->setFixedSize(32, 32);
         auto* button = new QPushButton(QLatin1String(ButtonCaptions[index]), picButtonContainer);
         button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(index));
@@ -265,9 +271,7 @@ void frmMDI::buildStartPage(QWidget* parent)
         auto* caption = new LinkLabel(style.text, picMain);
         caption->setObjectName(QStringLiteral("lblCaption_%1").arg(index));
         caption->setFont(verdana(style.points, true));
-        QPalette palette = caption->palette();
-        palette.setColor(QPalette::WindowText, style.colour);
-        caption->setPalette(palette);
+        setTextColour(caption, style.colour);
         caption->setTextFormat(Qt::PlainText);
         if (index == 1) {
             caption->setWordWrap(true);
@@ -293,7 +297,7 @@ void frmMDI::buildBottomBand(QWidget* parent)
     Label7 = new LinkLabel(FullBrandOffer, PicCoBrand);
     Label7->setObjectName(QStringLiteral("Label7"));
     Label7->setFont(verdana(8.25, false));
-    Label7->setStyleSheet(QStringLiteral("color: rgb(170, 220, 255);"));
+    setTextColour(Label7, QColor(170, 220, 255));
     Label7->setWordWrap(true);
     Label7->makeLink();
     Label7->setGeometry(10, 3, 640, BottomBandHeight - 6);

@@ -11,3 +11,9 @@ void InitShellResources()
     }();
     Q_UNUSED(done);
 }
+
+QPixmap ShellPicture(const QString& name)
+{
+    InitShellResources();
+    return QPixmap(QStringLiteral(":/shell/") + name, "PNG");
+}

@@ -41,6 +41,8 @@ void storeStamp() { LastReminder().save(GeneralDateTimeText(platform::Now())); }
 
 // Calendar-day boundaries from today to the stamp, negative when the stamp is past.
 qint64 daysFromNow(const QDateTime& stamp) { return platform::Now().date().daysTo(stamp.date()); }
+
+bool reminderDue(const QDateTime& stamp) { return daysFromNow(stamp) < -ReminderDays || daysFromNow(stamp) > ReminderDays; }
 } // namespace
 
 const platform::Setting<QString>& LastReminder()
@@ -72,6 +74,12 @@ QDateTime ParseGeneralDateTime(const QString& text)
     return moment;
 }
 
+bool UpdateReminderAsks()
+{
+    const QDateTime stamp = ParseGeneralDateTime(LastReminder().valueOr(QString()));
+    return stamp.isValid() && reminderDue(stamp);
+}
+
 void ShowUpdateReminder()
 {
     const QString stored = LastReminder().valueOr(QString());
@@ -82,7 +90,7 @@ void ShowUpdateReminder()
         storeStamp();
         return;
     }
-    if (!(daysFromNow(stamp) < -ReminderDays) && !(daysFromNow(stamp) > ReminderDays))
+    if (!reminderDue(stamp))
         return;
 
     const int answer = platform::MsgBox(QStringLiteral("There maybe an update to this software available\r"

@@ -9,6 +9,9 @@
 namespace modHelp {
 
 void ShowUpdateReminder();
+// Whether ShowUpdateReminder would ask now; when it would not, it at most stores a first
+// stamp, silently.
+bool UpdateReminderAsks();
 
 // The last-reminder stamp as the general date-time text: stored under the scrambled name
 // "Duration" with its text scrambled; empty when never reminded.
