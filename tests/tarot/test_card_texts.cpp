@@ -1,6 +1,8 @@
 // Checks the committed card texts as a learner meets them: a meaning or keyword must not give the
 // card away by naming its suit, the suit's object, its rank, its element or its number; every
 // meaning speaks to the reader in one voice, fits its length, and no keyword stands on two cards.
+// A suit card also keeps off the props of the court ranks (horse, throne, crown...), and a court
+// card off the sex and age of its figure, since either points at Page, Knight, Queen or King.
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -53,6 +55,27 @@ const QRegularExpression& giveawayWords()
     return pattern;
 }
 
+// Props and titles of the court ranks: a horse and its rider for the Knight, a throne, crown or
+// reign for the Queen and King, youth and the messenger's role for the Page. The deck's name,
+// Rider-Waite-Smith, is no hint.
+const QRegularExpression& courtPropWords()
+{
+    static const QRegularExpression pattern = wordsPattern(QStringLiteral(
+        "riders?(?!-Waite)|riding|rides|rode|mounted|horses?|horseback|steeds?|gallops?|galloping|galloped"
+        "|thrones?|enthroned|crowns?|crowned|monarchs?|rulers?|reigns?|reigning|sovereigns?|royal"
+        "|matriarchs?|patriarchs?|youths?|youthful|messengers?"));
+    return pattern;
+}
+
+// Sex and age of a figure: among the courts only the Queen is a woman, and the Page is the young one.
+const QRegularExpression& figureWords()
+{
+    static const QRegularExpression pattern = wordsPattern(QStringLiteral(
+        "he|him|his|himself|she|her|hers|herself|man|woman|gentleman|lady|lord|businessman|businesswoman"
+        "|young|younger|mature|immature|maturity|immaturity|elderly|students?"));
+    return pattern;
+}
+
 // The element of each suit, in group order Cups, Wands, Pentacles, Swords.
 QString elementWords(int group)
 {
@@ -69,6 +92,13 @@ QString elementWords(int group)
 int rankOf(int id)
 {
     return id <= kMajors ? 0 : (id - kMajors - 1) % kRanksPerSuit + 1;
+}
+
+constexpr int kFirstCourtRank = 11;
+
+bool isCourt(int id)
+{
+    return rankOf(id) >= kFirstCourtRank;
 }
 
 // The number of a pip card (Two .. Ten) as a word or in digits; empty for other cards.
@@ -115,7 +145,7 @@ private slots:
             QTest::newRow(qPrintable(cardLabel(allCards()[i]))) << static_cast<int>(i);
     }
 
-    // Giveaway words, the number of a pip card, length, voice and dashes, per card.
+    // Giveaway words, court props and figures, the number of a pip card, length, voice and dashes, per card.
     void cardTexts()
     {
         QFETCH(int, index);
@@ -139,6 +169,10 @@ private slots:
                 found << hits(elementPattern, text);
             if (!number.isEmpty())
                 found << hits(numberPattern, text);
+            if (card.group != 0)
+                found << hits(courtPropWords(), text);
+            if (isCourt(card.id))
+                found << hits(figureWords(), text);
             if (!found.isEmpty())
                 problems << QStringLiteral("%1 gives the card away: %2").arg(partNames.at(i), found.join(QLatin1String(", ")));
             if (text.contains(QLatin1String(" - ")))
