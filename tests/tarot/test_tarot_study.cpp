@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(shownTab(window), 2);
         QCOMPARE(enabledTabs(window), QStringLiteral("11100"));
         QCOMPARE(shownName(window), first);
-        QCOMPARE(window->runState().MemorizePosition, 1);
+        QCOMPARE(window->studyState().MemorizePosition(), 1);
 
         modDB db;
         QVERIFY(tarot_decks::openCardSet(db, window->BuildCardQuery()));
@@ -94,7 +94,7 @@ private slots:
         for (int i = 0; i < 21; ++i)
             next->click();
         QCOMPARE(shownName(window), QStringLiteral("The World"));
-        QCOMPARE(window->runState().MemorizePosition, 22);
+        QCOMPARE(window->studyState().MemorizePosition(), 22);
         QVERIFY(next->isEnabled());
         // The click that finds no further card disables the button; the card stays.
         next->click();
@@ -110,7 +110,7 @@ private slots:
         previous->click();
         QVERIFY(!previous->isEnabled());
         QCOMPARE(shownName(window), QStringLiteral("The Fool"));
-        QCOMPARE(window->runState().MemorizePosition, 1);
+        QCOMPARE(window->studyState().MemorizePosition(), 1);
     }
 
     void aSetOfOneCard()
@@ -138,7 +138,7 @@ private slots:
         tabs->showTab(0);
         tabs->showTab(2);
         QCOMPARE(shownName(window), QStringLiteral("The Fool"));
-        QCOMPARE(window->runState().MemorizePosition, 1);
+        QCOMPARE(window->studyState().MemorizePosition(), 1);
         QVERIFY(!ownEnabled(child<QWidget>(window, "cmdNext")));
         click(window, "cmdPrevious");
         QVERIFY(ownEnabled(child<QWidget>(window, "cmdNext")));

@@ -190,39 +190,54 @@ private slots:
         QCOMPARE(lines[26], QStringLiteral("11 out of 22 questions correct"));
     }
 
-    void keywordTestAtEachLevel_data() { addLevelRows(); }
+    void keywordTestAtEachLevel_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<How>("how");
+        QTest::addColumn<int>("runs");
+        QTest::newRow("beginner, mouse") << 0 << How::Click << 1;
+        QTest::newRow("intermediate, keyboard") << 1 << How::Keyboard << 1;
+        QTest::newRow("advanced, screen reader") << 2 << How::ScreenReader << 1;
+        // The second run's report holds its own answers only.
+        QTest::newRow("beginner, a second run in the same window") << 0 << How::Program << 2;
+    }
     void keywordTestAtEachLevel()
     {
         QFETCH(int, level);
         QFETCH(How, how);
+        QFETCH(int, runs);
         const int toChoose = QList<int>{3, 5, 7}[level];
         const int boxes = QList<int>{7, 12, 20}[level];
         frmLearnTarotMain* window = openWithBuiltCards();
         const QHash<QString, CardTexts> cards = readCards();
         child<QCheckBox>(window, "chkMinor")->setChecked(false);
-        startTest(window, 1, level);
         int expectedTotal = 0;
-        for (int question = 1; question <= 22; ++question) {
-            QCOMPARE(child<QLabel>(window, "lblMaxKeyword")->text(), QStringLiteral("You must choose %1 keywords").arg(toChoose));
-            QList<int> all;
-            for (int i = 0; i < boxes; ++i)
-                all << i;
-            QCOMPARE(visibleIndices(window, "chkKeywords", 20), all);
-            // Exactly toChoose boxes carry the card's keywords, each named by its keyword.
-            int own = 0;
-            for (int i : all) {
-                auto* box = child<QCheckBox>(window, QStringLiteral("chkKeywords_%1").arg(i));
-                QCOMPARE(box->accessibleName(), box->text());
-                own += cards.value(cardName(window)).keywords.contains(box->text()) ? 1 : 0;
+        for (int run = 1; run <= runs; ++run) {
+            startTest(window, 1, level);
+            expectedTotal = 0;
+            for (int question = 1; question <= 22; ++question) {
+                QCOMPARE(child<QLabel>(window, "lblMaxKeyword")->text(),
+                         QStringLiteral("You must choose %1 keywords").arg(toChoose));
+                QList<int> all;
+                for (int i = 0; i < boxes; ++i)
+                    all << i;
+                QCOMPARE(visibleIndices(window, "chkKeywords", 20), all);
+                // Exactly toChoose boxes carry the card's keywords, each named by its keyword.
+                int own = 0;
+                for (int i : all) {
+                    auto* box = child<QCheckBox>(window, QStringLiteral("chkKeywords_%1").arg(i));
+                    QCOMPARE(box->accessibleName(), box->text());
+                    own += cards.value(cardName(window)).keywords.contains(box->text()) ? 1 : 0;
+                }
+                QCOMPARE(own, toChoose);
+                const int trueOnes = (question + run) % (toChoose + 1);
+                expectedTotal += trueOnes;
+                answerKeywords(window, cards, toChoose, trueOnes, how);
+                QVERIFY(nextQuestion(window)->isEnabled());
+                nextQuestion(window)->click();
             }
-            QCOMPARE(own, toChoose);
-            const int trueOnes = question % (toChoose + 1);
-            expectedTotal += trueOnes;
-            answerKeywords(window, cards, toChoose, trueOnes, how);
-            QVERIFY(nextQuestion(window)->isEnabled());
-            nextQuestion(window)->click();
         }
-        QCOMPARE(env->prompts(), QStringList{"Test Complete"});
+        QCOMPARE(env->prompts(), QStringList(runs, QStringLiteral("Test Complete")));
         QCOMPARE(child<QLabel>(window, "lblResultInfo")->text(),
                  QStringLiteral("%1/%2 choice(s) from 22 questions were correct").arg(expectedTotal).arg(toChoose * 22));
         const QString report = child<QPlainTextEdit>(window, "txtResult")->toPlainText();

@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "courses/tarot/logic/dynamic_array.h"
+#include "courses/tarot/logic/array_helpers.h"
 
 #include "courses/tarot/logic/modGoals.h"
 
