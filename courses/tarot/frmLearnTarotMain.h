@@ -75,7 +75,6 @@ private:
 
     // Test.
     QImage QuestionPicture(std::int32_t cardId) const;
-    void GrowToShowChoices();
     void EndRun();
     void AbandonRun(const QString& problem);
     void WriteTestReport();

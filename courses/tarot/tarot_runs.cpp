@@ -1,9 +1,6 @@
 // The runs of the tarot window: a study run or a test run on the card set the settings page
 // chose, the question engine's steps shown on the test page, and the report at the end.
-#include <QApplication>
-#include <QLayout>
-#include <QMdiSubWindow>
-#include <QScreen>
+#include <QCoreApplication>
 
 #include "courses/tarot/frmLearnTarotMain.h"
 #include "courses/tarot/logic/test_report.h"
@@ -13,19 +10,6 @@
 #include "courses/tarot/tarot_test_page.h"
 #include "platform/message_box.h"
 #include "shell/course_tabs.h"
-
-namespace {
-
-// Where the window may grow to: the main window's area, or the screen.
-QRect roomFor(const QWidget* frame)
-{
-    if (const auto* sub = qobject_cast<const QMdiSubWindow*>(frame); sub && sub->parentWidget())
-        return sub->parentWidget()->rect();
-    const QScreen* screen = frame->screen() ? frame->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : frame->geometry();
-}
-
-} // namespace
 
 bool frmLearnTarotMain::OpenCardSet()
 {
@@ -89,8 +73,6 @@ void frmLearnTarotMain::AskNextQuestion(const tarot::Answer& answer)
         SSTab1->showTab(TestTab);
         picTest->focusQuestionCard();
         picTest->ShowProgress(run.QuestionNumber, test.QuestionCount());
-        if (description)
-            GrowToShowChoices();
         break;
     }
     case tarot::TarotTest::Step::Complete:
@@ -105,33 +87,6 @@ void frmLearnTarotMain::AskNextQuestion(const tarot::Answer& answer)
 QImage frmLearnTarotMain::QuestionPicture(std::int32_t cardId) const
 {
     return modImageDB::PictureFromField(tarot::CardRecord(db.CardRecordset, cardId), QStringLiteral("PictureData"));
-}
-
-void frmLearnTarotMain::GrowToShowChoices()
-{
-    // Each choice shows its whole meaning: when the shown choices need more height than the
-    // panel has, the window grows, first in width (within the room it has), then in height.
-    layout()->activate();
-    picTest->layout()->activate();
-    QWidget* panel = picTest->descriptionPanel();
-    QLayout* choices = panel->layout();
-    const int available = panel->height();
-    const int width = panel->width();
-    if (choices->totalHeightForWidth(width) <= available)
-        return;
-    QWidget* window = frame();
-    const QRect room = roomFor(window);
-    const int widthRoom = std::max(0, room.width() - window->width());
-    int grow = 0;
-    while (grow < widthRoom && choices->totalHeightForWidth(width + grow) > available)
-        grow = std::min(widthRoom, grow + 16);
-    const int heightRoom = std::max(0, room.height() - window->height());
-    const int taller = std::clamp(choices->totalHeightForWidth(width + grow) - available, 0, heightRoom);
-    window->resize(window->width() + grow, window->height() + taller);
-    // The grown window stays inside its room.
-    const int left = std::clamp(window->x(), room.left(), std::max(room.left(), room.right() + 1 - window->width()));
-    const int top = std::clamp(window->y(), room.top(), std::max(room.top(), room.bottom() + 1 - window->height()));
-    window->move(left, top);
 }
 
 void frmLearnTarotMain::EndRun()

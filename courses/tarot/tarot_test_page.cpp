@@ -2,17 +2,18 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "courses/tarot/card_picture.h"
 #include "courses/tarot/tarot_widgets.h"
-#include "courses/tarot/wrapping_option.h"
 #include "platform/message_box.h"
+#include "shell/choice_column.h"
+#include "shell/choice_text_box.h"
 #include "shell/course_widgets.h"
 
 using course_widgets::elementName;
@@ -76,19 +77,21 @@ QWidget* TarotTestPage::buildDescriptionPanel()
     picDescContainer = named(new QWidget, QStringLiteral("picDescContainer"));
     auto* layout = new QVBoxLayout(picDescContainer);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
+    // The choices scroll as a whole when their meanings need more height than the page has,
+    // so that each shows its whole text and the window keeps its size.
+    auto* choices = new ChoiceColumn(QStringLiteral("choiceColumn"), {6, 4}, picDescContainer);
     answerGroup = new QButtonGroup(picDescContainer);
     for (int i = 0; i < tarot::AnswerSlots; ++i) {
-        Shape1[i] = named(new QFrame(picDescContainer), elementName("Shape1", i));
-        Shape1[i]->setFrameShape(QFrame::Box);
-        auto* inside = new QVBoxLayout(Shape1[i]);
-        inside->setContentsMargins(4, 2, 4, 2);
-        optAnswer[i] = named(new WrappingOption(Shape1[i]), elementName("optAnswer", i));
-        inside->addWidget(optAnswer[i]);
+        std::tie(optAnswer[i], Shape1[i]) = choices->addRow("optAnswer", "Shape1", 1);
         answerGroup->addButton(optAnswer[i], i);
-        layout->addWidget(Shape1[i]);
+        Shape1[i]->setAccessibleName(QStringLiteral("Choice %1").arg(i + 1));
+        // A click on the meaning picks its choice.
+        connect(Shape1[i], &ChoiceTextBox::clicked, optAnswer[i], [option = optAnswer[i]] {
+            if (option->isEnabled())
+                option->setChecked(true);
+        });
     }
-    layout->addStretch(1);
+    layout->addWidget(choices);
     connect(answerGroup, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on)
             m_answer.ChosenSlot = id;
@@ -152,7 +155,7 @@ void TarotTestPage::ShowDescriptionQuestion(const tarot::DescriptionQuestion& qu
         optAnswer[i]->setEnabled(used);
         optAnswer[i]->setVisible(used);
         Shape1[i]->setVisible(used);
-        optAnswer[i]->setCaption(question.Captions[static_cast<std::size_t>(i)]);
+        Shape1[i]->setChoiceText(question.Captions[static_cast<std::size_t>(i)]);
     }
     answerGroup->setExclusive(true);
     ShowQuestionCard(picture, question.Reversed);

@@ -8,13 +8,13 @@
 
 #include "courses/tarot/logic/tarot_questions.h"
 
+class ChoiceTextBox;
 class QButtonGroup;
 class QCheckBox;
-class QFrame;
 class QLabel;
 class QPushButton;
+class QRadioButton;
 class QStackedWidget;
-class WrappingOption;
 
 class TarotTestPage : public QWidget {
     Q_OBJECT
@@ -30,8 +30,6 @@ public:
     // "3 of 22".
     void ShowProgress(int questionNumber, int questionCount);
     void focusQuestionCard();
-
-    QWidget* descriptionPanel() const { return picDescContainer; }
 
 signals:
     // "Next Question" with the answer given to the question on screen.
@@ -60,8 +58,9 @@ private:
     QPushButton* cmdNextQuestion = nullptr;
     QStackedWidget* testPanels = nullptr;
     QWidget* picDescContainer = nullptr;
-    std::array<WrappingOption*, tarot::AnswerSlots> optAnswer{};
-    std::array<QFrame*, tarot::AnswerSlots> Shape1{};
+    std::array<QRadioButton*, tarot::AnswerSlots> optAnswer{};
+    // The box around each choice, showing its meaning in full.
+    std::array<ChoiceTextBox*, tarot::AnswerSlots> Shape1{};
     QButtonGroup* answerGroup = nullptr;
     QWidget* picKeywodContainer = nullptr;
     std::array<QCheckBox*, tarot::KeywordBoxes> chkKeywords{};

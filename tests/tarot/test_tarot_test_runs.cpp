@@ -19,12 +19,12 @@
 #include "courses/tarot/frmLearnTarotMain.h"
 #include "courses/tarot/logic/modDB.h"
 #include "courses/tarot/modImageDB.h"
-#include "courses/tarot/wrapping_option.h"
 #include "tarot_environment.h"
 #include "platform/forms.h"
 #include "platform/message_box.h"
 #include "platform/program_folder.h"
 #include "platform/save_file_dialog.h"
+#include "shell/choice_text_box.h"
 #include "shell/course_tabs.h"
 #include "tarot_decks.h"
 #include "tarot_window.h"
@@ -78,6 +78,12 @@ QList<int> visibleIndices(frmLearnTarotMain* window, const char* array, int coun
 QString cardName(frmLearnTarotMain* window) { return child<QLabel>(window, "lblCardName")->text(); }
 bool askedReversed(frmLearnTarotMain* window) { return child<QLabel>(window, "lblIsReversed")->text() == "Reversed"; }
 QPushButton* nextQuestion(frmLearnTarotMain* window) { return child<QPushButton>(window, "cmdNextQuestion"); }
+ChoiceTextBox* choiceBox(frmLearnTarotMain* window, int slot)
+{
+    return child<ChoiceTextBox>(window, QStringLiteral("Shape1_%1").arg(slot));
+}
+// The meaning shown on a choice.
+QString choiceText(frmLearnTarotMain* window, int slot) { return choiceBox(window, slot)->toPlainText(); }
 
 // Picks the right choice, or a wrong one; returns the slot of the right choice.
 int answerDescription(frmLearnTarotMain* window, const QHash<QString, CardTexts>& cards, bool right, How how)
@@ -87,15 +93,14 @@ int answerDescription(frmLearnTarotMain* window, const QHash<QString, CardTexts>
     int rightSlot = -1;
     int wrongSlot = -1;
     for (int i : visibleIndices(window, "optAnswer", 7)) {
-        const auto* option = child<WrappingOption>(window, QStringLiteral("optAnswer_%1").arg(i));
-        if (option->caption() == meaning)
+        if (choiceText(window, i) == QString(meaning).replace(QStringLiteral("\r\n"), QStringLiteral("\n")))
             rightSlot = i;
         else
             wrongSlot = i;
     }
     if (rightSlot < 0)
         return -1;
-    pick(child<WrappingOption>(window, QStringLiteral("optAnswer_%1").arg(right ? rightSlot : wrongSlot)), how);
+    pick(child<QRadioButton>(window, QStringLiteral("optAnswer_%1").arg(right ? rightSlot : wrongSlot)), how);
     return rightSlot;
 }
 
@@ -316,9 +321,9 @@ private slots:
         std::array<int, 7> rightIn{};
         for (int question = 1; question <= 78; ++question) {
             for (int i = 0; i < 7; ++i) {
-                auto* option = child<WrappingOption>(window, QStringLiteral("optAnswer_%1").arg(i));
-                QCOMPARE(option->accessibleName(), option->caption());
-                QCOMPARE(QAccessible::queryAccessibleInterface(option)->text(QAccessible::Name), option->caption());
+                auto* option = child<QRadioButton>(window, QStringLiteral("optAnswer_%1").arg(i));
+                QCOMPARE(option->accessibleName(), choiceText(window, i));
+                QCOMPARE(QAccessible::queryAccessibleInterface(option)->text(QAccessible::Name), choiceText(window, i));
             }
             const int right = answerDescription(window, cards, true, How::ScreenReader);
             QVERIFY(right >= 0);
@@ -331,28 +336,55 @@ private slots:
                      qPrintable(QStringLiteral("slot %1 held the right answer %2 times of 78").arg(slot).arg(rightIn[slot])));
     }
 
-    void everyChoiceReadsInFull()
+    // A whole Advanced description test over the 78 cards, some reversed: every choice shows
+    // its whole meaning at the window's width, and neither the window nor "Next Question"
+    // moves from the settings page through every question to the results.
+    void everyChoiceReadsInFullInAWindowThatKeepsItsPlace_data()
     {
+        QTest::addColumn<int>("width"); // 0: as the window opened
+        QTest::newRow("as opened") << 0;
+        QTest::newRow("narrow") << 560;
+        QTest::newRow("wide") << 1180;
+    }
+    void everyChoiceReadsInFullInAWindowThatKeepsItsPlace()
+    {
+        QFETCH(int, width);
         frmLearnTarotMain* window = openWithBuiltCards();
-        startTest(window, 0, 2, true);
+        const QHash<QString, CardTexts> cards = readCards();
         QWidget* frame = window->frame();
-        const QRect room = platform::Forms::mdiArea()->viewport()->rect();
-        for (int question = 0; question < 5; ++question) {
-            // The layouts settle as the window shows the question.
+        if (width > 0)
+            frame->resize(width, frame->height());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const QRect opened = frame->geometry();
+        startTest(window, 0, 2, true);
+        QPushButton* next = nextQuestion(window);
+        QPoint nextAt;
+        for (int question = 1; question <= 78; ++question) {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            QCOMPARE(frame->geometry(), opened);
+            if (question == 1)
+                nextAt = next->mapTo(frame, QPoint(0, 0));
+            QCOMPARE(next->mapTo(frame, QPoint(0, 0)), nextAt);
+            QVERIFY(next->isVisible());
             for (int i = 0; i < 7; ++i) {
-                auto* option = child<WrappingOption>(window, QStringLiteral("optAnswer_%1").arg(i));
-                QVERIFY2(option->height() >= option->heightForWidth(option->width()),
-                         qPrintable(QStringLiteral("choice %1 is cut: %2 of %3 pixels")
+                ChoiceTextBox* box = choiceBox(window, i);
+                QVERIFY(box->isVisible());
+                // The text as the box lays it out fits the box's inside: no line is cut or hidden.
+                const qreal needed = box->document()->size().height();
+                QVERIFY2(needed <= box->viewport()->height(),
+                         qPrintable(QStringLiteral("question %1, choice %2 is cut: %3 of %4 pixels shown")
+                                        .arg(question)
                                         .arg(i)
-                                        .arg(option->height())
-                                        .arg(option->heightForWidth(option->width()))));
+                                        .arg(box->viewport()->height())
+                                        .arg(needed)));
+                QCOMPARE(box->document()->textWidth(), qreal(box->viewport()->width()));
             }
-            QVERIFY(room.contains(frame->geometry()));
-            child<WrappingOption>(window, "optAnswer_0")->setChecked(true);
-            nextQuestion(window)->click();
+            QVERIFY(answerDescription(window, cards, question % 3 != 0, How::Program) >= 0);
+            next->click();
         }
-        QVERIFY(frame->width() > 768);
+        QCOMPARE(shownTab(window), 4);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCOMPARE(frame->geometry(), opened);
     }
 
     void testMeOnTheMemorizerUsesTheStudiedSet()
