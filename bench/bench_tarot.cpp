@@ -100,21 +100,21 @@ public:
         std::vector<double> description, keywords, report;
         QString problem;
         for (int i = 0; i < 390; ++i) {
-            run.StartTest(tarot::TestType::Description, 2, true);
+            run.StartTest({tarot::TestType::Description, 2, true});
             run.CurrentCardId = 1 + i % 78;
             tarot::DescriptionQuestion d;
             QElapsedTimer clock;
             clock.start();
             tarot::BuildDescriptionQuestion(db.CardRecordset, run, d, problem);
             description.push_back(clock.nsecsElapsed() / 1e6);
-            run.StartTest(tarot::TestType::Keywords, 2, false);
+            run.StartTest({tarot::TestType::Keywords, 2, false});
             tarot::KeywordQuestion k;
             clock.start();
             tarot::BuildKeywordQuestion(db, db.CardRecordset, run, k, problem);
             keywords.push_back(clock.nsecsElapsed() / 1e6);
         }
         for (int i = 0; i < 51; ++i) {
-            run.StartTest(tarot::TestType::Keywords, 2, false);
+            run.StartTest({tarot::TestType::Keywords, 2, false});
             run.KeywordsToChoose = 7;
             for (int id = 1; id <= 78; ++id) {
                 run.CurrentCardId = id;

@@ -1,7 +1,5 @@
-// The tarot course window: its frame, menus, links, load step and tab rules. The tabs' own
-// controls and rules are in tarot_settings_tab.cpp (with tarot_startup_frame.cpp),
-// tarot_memorize_tab.cpp, tarot_test_tab.cpp and tarot_results_tab.cpp; the tray in
-// tarot_tray.cpp.
+// The tarot course window: its frame, menus, links, load step and tab rules. The pages are
+// classes of their own; the runs they ask for are in tarot_runs.cpp, the tray in tarot_tray.cpp.
 #include "courses/tarot/frmLearnTarotMain.h"
 
 #include <QAction>
@@ -11,6 +9,12 @@
 #include <QPushButton>
 
 #include "courses/tarot/goals_page.h"
+#include "courses/tarot/logic/card_query.h"
+#include "courses/tarot/tarot_memorize_page.h"
+#include "courses/tarot/tarot_results_page.h"
+#include "courses/tarot/tarot_settings_page.h"
+#include "courses/tarot/tarot_startup_frame.h"
+#include "courses/tarot/tarot_test_page.h"
 #include "platform/forms.h"
 #include "platform/tray_icon.h"
 #include "shell/course_commands.h"
@@ -45,11 +49,17 @@ frmLearnTarotMain::frmLearnTarotMain()
     SSTab1 = makeTabs();
     picGoals = new GoalsPage(SSTab1);
     SSTab1->addTab(picGoals, QStringLiteral("My Personal Goal"));
-    SSTab1->addTab(buildSettingsTab(), QStringLiteral("Settings"));
-    SSTab1->addTab(buildMemorizeTab(), QStringLiteral("Memorize Cards"));
-    SSTab1->addTab(buildTestTab(), QStringLiteral("Take Test"));
-    SSTab1->addTab(buildResultsTab(), QStringLiteral("Results"));
+    // The pages are built apart from the window, as its tabs, and take its font there.
+    picSettings = new TarotSettingsPage;
+    picMemorize = new TarotMemorizePage(study);
+    picTest = new TarotTestPage;
+    picResults = new TarotResultsPage(font().pointSizeF() + 0.75);
+    SSTab1->addTab(picSettings, QStringLiteral("Settings"));
+    SSTab1->addTab(picMemorize, QStringLiteral("Memorize Cards"));
+    SSTab1->addTab(picTest, QStringLiteral("Take Test"));
+    SSTab1->addTab(picResults, QStringLiteral("Results"));
     connect(SSTab1, &CourseTabs::Click, this, &frmLearnTarotMain::SSTab1_Click);
+    connectPages();
     // The links and the "Exit" button run along the bottom, so the tabs have the window's width.
     if (auto* rows = qobject_cast<QBoxLayout*>(layout()))
         rows->addWidget(buildLinkBand());
@@ -96,6 +106,17 @@ void frmLearnTarotMain::buildMenus()
     connect(mnuExit, &QAction::triggered, this, &CourseWindow::unloadWindow);
 }
 
+void frmLearnTarotMain::connectPages()
+{
+    connect(picSettings, &TarotSettingsPage::arcanaChosen, picMemorize, &TarotMemorizePage::setNextEnabled);
+    connect(picSettings, &TarotSettingsPage::studyRequested, this, &frmLearnTarotMain::StartStudyRun);
+    connect(picSettings, &TarotSettingsPage::testRequested, this, &frmLearnTarotMain::StartTestOnNewSet);
+    connect(picMemorize, &TarotMemorizePage::testRequested, this, &frmLearnTarotMain::StartTestRun);
+    connect(picTest, &TarotTestPage::answerGiven, this, &frmLearnTarotMain::AskNextQuestion);
+}
+
+QString frmLearnTarotMain::BuildCardQuery() const { return tarot::BuildCardQuery(picSettings->cardChoice()); }
+
 void frmLearnTarotMain::loadStep()
 {
     // The placement has run; the designed size follows.
@@ -103,8 +124,8 @@ void frmLearnTarotMain::loadStep()
     modHelp::ShowUpdateReminder();
     SSTab1->showTab(SettingsTab);
     picGoals->LoadAndShowGoals();
-    LoadSettings();
-    RestoreStartUpOptions();
+    picSettings->LoadSettings();
+    picSettings->startUpFrame()->RestoreStartUpOptions();
     for (int tab : {MemorizeTab, TestTab, ResultsTab})
         SSTab1->setTabEnabled(tab, false);
     StartInTrayIfAsked();
@@ -118,16 +139,14 @@ void frmLearnTarotMain::SSTab1_Click(int)
             SSTab1->setTabEnabled(tab, false);
         break;
     case MemorizeTab:
-        db.CardRecordset.Filter(QString());
-        db.CardRecordset.MoveFirst();
-        run.MemorizePosition = 1;
-        ShowCard();
+        study.Begin();
+        picMemorize->ShowCard();
         SSTab1->setTabEnabled(TestTab, false);
         SSTab1->setTabEnabled(ResultsTab, false);
         break;
     case TestTab:
         SSTab1->setTabEnabled(ResultsTab, false);
-        picResult->setFocus();
+        picTest->focusQuestionCard();
         break;
     case ResultsTab:
         SSTab1->setTabEnabled(TestTab, false);

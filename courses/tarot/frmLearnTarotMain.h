@@ -1,12 +1,12 @@
 #pragma once
-// The tarot course window: five tabs (personal goals, settings, card memorizer, test and
+// The tarot course window: five pages (personal goals, settings, card memorizer, test and
 // results) in the tab frame SSTab1, with the course's menus, link labels and "Exit" button.
-// The card set, the questions, the scores and the report are decided in the logic library
-// (courses/tarot/logic); this window shows them and passes on what the user does.
-#include <array>
+// The window composes the pages, runs the tab rules and owns the runs; the card set, the
+// questions, the scores and the report are decided in the logic library (courses/tarot/logic).
 #include <memory>
 
 #include "courses/tarot/logic/modDB.h"
+#include "courses/tarot/logic/study_run.h"
 #include "courses/tarot/logic/tarot_run.h"
 #include "courses/tarot/logic/tarot_test.h"
 #include "shell/course_window.h"
@@ -15,17 +15,12 @@ class CourseTabs;
 class GoalsPage;
 class LinkLabel;
 class QAction;
-class QButtonGroup;
-class QCheckBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
-class QStackedWidget;
-class WrappingOption;
+class TarotMemorizePage;
+class TarotResultsPage;
+class TarotSettingsPage;
+class TarotTestPage;
 namespace platform {
 class TrayIcon;
 }
@@ -38,10 +33,11 @@ public:
     frmLearnTarotMain();
     ~frmLearnTarotMain() override;
 
-    // The card-set query of the boxes on the settings tab.
+    // The card-set query of the card choice on the settings page.
     QString BuildCardQuery() const;
     // The state of the study and test runs.
     const tarot::TarotRun& runState() const { return run; }
+    const tarot::StudyRun& studyState() const { return study; }
 
     // False while the window sits in the tray, hidden by its load step.
     bool showsAfterLoad() const override { return !inTray; }
@@ -56,83 +52,36 @@ private slots:
     void cmdNav_Click();
     void mnuShow_Click();
 
-    // Settings tab.
-    void chkMajor_Click();
-    void chkMinor_Click();
-    void chkGroup_Click(int index);
-    void optTestType_Click(int index);
-    void cmdSaveSettings_Click();
-    void cmdSetOption_Click();
-    void cmdStartTest2_Click();
-
-    // Start-up frame.
-    void optRun_Click();
-    void optDontRun_Click();
-    void chkSysTray_Click();
-
-    // Memorizer tab.
-    void cmdNext_Click();
-    void cmdPrevious_Click();
-    void cmdStartTest_Click();
-
-    // Test tab.
-    void cmdNextQuestion_Click();
-    void optAnswer_Click(int index);
-    void chkKeywords_Click(int index);
-
-    // Results tab.
-    void Command5_Click();
+    // The runs the pages ask for.
+    void StartStudyRun();
+    void StartTestOnNewSet();
+    void StartTestRun();
+    void AskNextQuestion(const tarot::Answer& answer);
 
 private:
     enum Tab { GoalsTab = 0, SettingsTab = 1, MemorizeTab = 2, TestTab = 3, ResultsTab = 4 };
 
-    QWidget* buildSettingsTab();
-    QGroupBox* buildCardChoice(QWidget* parent);
-    QGroupBox* buildTestChoice(QWidget* parent);
-    QGroupBox* buildLevelChoice(QWidget* parent);
-    QGroupBox* buildStartUpFrame(QWidget* parent);
-    QWidget* buildMemorizeTab();
-    QWidget* buildTestTab();
-    QWidget* buildDescriptionPanel();
-    QWidget* buildKeywordPanel();
-    QWidget* buildResultsTab();
     void buildMenus();
     QWidget* buildLinkBand();
+    void connectPages();
 
-    // Settings.
-    void LoadSettings();
-    // The selection check before a study or test run: false (with its message) when neither
-    // arcana is ticked.
-    bool SelectionChosen();
-    // Opens the card set of the boxes as CardRecordset; false, with a message, when the card
-    // database cannot give it.
+    // Opens the card set of the settings page's choice as CardRecordset; false, with a
+    // message, when the card database cannot give it.
     bool OpenCardSet();
-    void enableNavigation(bool enabled);
-    // Picks the start-up option that matches the start-up entry, and the tray tick.
-    void RestoreStartUpOptions();
     // Tray: the window goes there in a run started at logon with the tray box ticked.
     void StartInTrayIfAsked();
     void AddTrayIcon();
     void RemoveTrayIcon();
 
-    // Memorizer.
-    void ShowCard();
-
     // Test.
-    void BringTestPanelToFront();
-    void ShowDescriptionQuestion();
-    void ShowKeywordQuestion();
-    void ShowQuestionCard(bool reversed);
-    void GrowToShowChoices();
+    QImage QuestionPicture(std::int32_t cardId) const;
     void EndRun();
     void AbandonRun(const QString& problem);
     void WriteTestReport();
-    tarot::TestType SelectedTestType() const;
-    int SelectedLevel() const;
-    int TickedKeywords() const;
 
     // Run state: the card database and its open card set, the study and test runs.
     modDB db;
+    tarot::StudyRun study{db};
     tarot::TarotRun run;
     tarot::TarotTest test{db, run};
 
@@ -153,64 +102,10 @@ private:
     LinkLabel* lblCobrand = nullptr;
     LinkLabel* lblFullBrand = nullptr;
 
-    // Goals tab.
+    // The pages, one per tab.
     GoalsPage* picGoals = nullptr;
-
-    // Settings tab.
-    QGroupBox* Frame4 = nullptr;
-    QCheckBox* chkMajor = nullptr;
-    QCheckBox* chkMinor = nullptr;
-    std::array<QCheckBox*, 4> chkGroup{};
-    QCheckBox* chkReversed = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    std::array<QRadioButton*, 2> optTestType{};
-    QGroupBox* Frame1 = nullptr;
-    std::array<QRadioButton*, 3> optDifficulty{};
-    QLabel* Label18 = nullptr;
-    QLabel* Label19 = nullptr;
-    QLabel* Label20 = nullptr;
-    QLabel* Label21 = nullptr;
-    QPushButton* cmdSaveSettings = nullptr;
-    QPushButton* cmdSetOption = nullptr;
-    QPushButton* cmdStartTest2 = nullptr;
-    QGroupBox* fraSystemTray = nullptr;
-    QRadioButton* optRun = nullptr;
-    QRadioButton* optDontRun = nullptr;
-    QCheckBox* chkSysTray = nullptr;
-    QLabel* Label14 = nullptr;
-
-    // Memorizer tab.
-    QLabel* lblCardNameMemorize = nullptr;
-    QLabel* picCardMemorize = nullptr;
-    QLabel* picCardMemorizeReversed = nullptr;
-    QLabel* Label9 = nullptr;
-    QLabel* Label17 = nullptr;
-    QLabel* Label8 = nullptr;
-    QPlainTextEdit* txtNormalMeaning = nullptr;
-    QPlainTextEdit* txtReverseMeaning = nullptr;
-    QPlainTextEdit* txtKeywords = nullptr;
-    QPushButton* cmdNext = nullptr;
-    QPushButton* cmdPrevious = nullptr;
-    QPushButton* cmdStartTest = nullptr;
-
-    // Test tab.
-    QWidget* picTest = nullptr;
-    QLabel* lblCardName = nullptr;
-    QLabel* picResult = nullptr;
-    QLabel* lblIsReversed = nullptr;
-    QLabel* lblQCount = nullptr;
-    QPushButton* cmdNextQuestion = nullptr;
-    QStackedWidget* testPanels = nullptr;
-    QWidget* picDescContainer = nullptr;
-    std::array<WrappingOption*, tarot::AnswerSlots> optAnswer{};
-    std::array<QFrame*, tarot::AnswerSlots> Shape1{};
-    QButtonGroup* answerGroup = nullptr;
-    QWidget* picKeywodContainer = nullptr;
-    std::array<QCheckBox*, tarot::KeywordBoxes> chkKeywords{};
-    QLabel* lblMaxKeyword = nullptr;
-
-    // Results tab.
-    QPlainTextEdit* txtResult = nullptr;
-    QLabel* lblResultInfo = nullptr;
-    QPushButton* Command5 = nullptr;
+    TarotSettingsPage* picSettings = nullptr;
+    TarotMemorizePage* picMemorize = nullptr;
+    TarotTestPage* picTest = nullptr;
+    TarotResultsPage* picResults = nullptr;
 };

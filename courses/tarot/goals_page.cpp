@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "courses/tarot/UserControl1.h"
+#include "courses/tarot/date_picker.h"
 #include "courses/tarot/goal_list_view.h"
 #include "courses/tarot/logic/goal_progress.h"
 #include "courses/tarot/logic/modGlobals.h"
@@ -25,6 +25,7 @@ GoalsPage::GoalsPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("picGoals"));
     buildPage();
+    connect(Combo3, &QComboBox::currentIndexChanged, this, [this](int index) { goalPercentage = index; });
     // Nothing to edit until a goal is shown or a new goal is begun.
     cmdSaveGoals->setEnabled(false);
     setEditFieldsEnabled(false);
@@ -104,8 +105,8 @@ void GoalsPage::ListView1_ItemClick(QTreeWidgetItem* item)
 void GoalsPage::ShowGoalProgress()
 {
     const modGoals::GoalProgress progress =
-        modGoals::ProgressOf(mydtpStartingDate->value(), mydtpEndingDate->value(), today(), Combo3->currentIndex(),
-                             Combo3->isEnabled(), QLocale::system());
+        modGoals::ProgressOf(mydtpStartingDate->value(), mydtpEndingDate->value(), today(), goalPercentage,
+                             editFieldsEnabled, QLocale::system());
     lblInfo->setText(progress.info);
     lblDaysRemaining->setText(progress.daysRemaining);
 }
@@ -161,7 +162,7 @@ void GoalsPage::cmdSaveGoals_Click()
     QTreeWidgetItem* updated = goalList.EditMode ? itemToUpdate() : nullptr;
     if (updated)
         goalList.UpdateGoal(GoalListView::positionFromKey(updated), txtGoalName->text(), mydtpStartingDate->value(),
-                            mydtpEndingDate->value(), exactPlainText(txtGoalDesc), Combo3->currentIndex());
+                            mydtpEndingDate->value(), exactPlainText(txtGoalDesc), goalPercentage);
     else
         AddGoal();
     // A save that cannot write keeps the goals as the file has them and the fields as typed.
@@ -250,6 +251,7 @@ void GoalsPage::showEditMode()
 
 void GoalsPage::setEditFieldsEnabled(bool enabled)
 {
+    editFieldsEnabled = enabled;
     txtGoalName->setEnabled(enabled);
     txtGoalDesc->setEnabled(enabled);
     Combo3->setEnabled(enabled);

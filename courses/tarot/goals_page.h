@@ -60,6 +60,9 @@ private:
     static bool reportProblem(const QString& problem);
 
     GoalList goalList;
+    // The achieved percentage picked in Combo3, and whether the edit fields take input.
+    int goalPercentage = 0;
+    bool editFieldsEnabled = false;
 
     QLabel* Label10 = nullptr;
     std::array<QRadioButton*, 2> optGoals{};

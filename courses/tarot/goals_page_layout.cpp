@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "courses/tarot/UserControl1.h"
+#include "courses/tarot/date_picker.h"
 #include "courses/tarot/goal_list_view.h"
 #include "courses/tarot/goals_page.h"
 #include "shell/course_widgets.h"

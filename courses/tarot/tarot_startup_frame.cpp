@@ -1,13 +1,11 @@
-// The start-up frame of the tarot window's settings tab: whether the program runs at logon
-// (the platform's start-up entry) and whether the tarot window then starts in the tray.
+#include "courses/tarot/tarot_startup_frame.h"
+
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "courses/tarot/frmLearnTarotMain.h"
 #include "courses/tarot/logic/tarot_settings.h"
 #include "platform/program_folder.h"
 #include "platform/startup_entry.h"
@@ -15,7 +13,6 @@
 
 using course_widgets::make;
 using course_widgets::makeText;
-using course_widgets::named;
 
 namespace {
 
@@ -27,15 +24,15 @@ const QString StartUpAdvice = QStringLiteral(
 
 } // namespace
 
-QGroupBox* frmLearnTarotMain::buildStartUpFrame(QWidget* parent)
+TarotStartUpFrame::TarotStartUpFrame(QWidget* parent) : QGroupBox(QStringLiteral("Run on Windows Start-Up"), parent)
 {
-    fraSystemTray = named(new QGroupBox(QStringLiteral("Run on Windows Start-Up"), parent), QStringLiteral("fraSystemTray"));
-    auto* layout = new QVBoxLayout(fraSystemTray);
+    setObjectName(QStringLiteral("fraSystemTray"));
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 8);
     layout->setSpacing(4);
-    optRun = make<QRadioButton>(QStringLiteral("optRun"), QStringLiteral("Run at start-up"), fraSystemTray);
-    optDontRun = make<QRadioButton>(QStringLiteral("optDontRun"), QStringLiteral("Don't run at start-up"), fraSystemTray);
-    chkSysTray = make<QCheckBox>(QStringLiteral("chkSysTray"), QStringLiteral("Start at system tray"), fraSystemTray);
+    optRun = make<QRadioButton>(QStringLiteral("optRun"), QStringLiteral("Run at start-up"), this);
+    optDontRun = make<QRadioButton>(QStringLiteral("optDontRun"), QStringLiteral("Don't run at start-up"), this);
+    chkSysTray = make<QCheckBox>(QStringLiteral("chkSysTray"), QStringLiteral("Start at system tray"), this);
     chkSysTray->setEnabled(false);
     auto* options = new QHBoxLayout;
     options->addWidget(optRun);
@@ -43,7 +40,7 @@ QGroupBox* frmLearnTarotMain::buildStartUpFrame(QWidget* parent)
     options->addStretch(1);
     layout->addLayout(options);
     layout->addWidget(chkSysTray);
-    Label14 = makeText(QStringLiteral("Label14"), StartUpAdvice, fraSystemTray);
+    Label14 = makeText(QStringLiteral("Label14"), StartUpAdvice, this);
     layout->addWidget(Label14);
 
     connect(optRun, &QRadioButton::toggled, this, [this](bool on) {
@@ -54,27 +51,29 @@ QGroupBox* frmLearnTarotMain::buildStartUpFrame(QWidget* parent)
         if (on)
             optDontRun_Click();
     });
-    connect(chkSysTray, &QCheckBox::toggled, this, &frmLearnTarotMain::chkSysTray_Click);
-    return fraSystemTray;
+    connect(chkSysTray, &QCheckBox::toggled, this, [this](bool on) {
+        m_startInTray = on;
+        chkSysTray_Click();
+    });
 }
 
-void frmLearnTarotMain::optRun_Click()
+void TarotStartUpFrame::optRun_Click()
 {
     // The entry is written again each time, with the program's present folder.
     platform::SetRunAtStartup(platform::ExecutableName(), platform::ProgramFolder(), true);
     chkSysTray->setEnabled(true);
 }
 
-void frmLearnTarotMain::optDontRun_Click()
+void TarotStartUpFrame::optDontRun_Click()
 {
     platform::SetRunAtStartup(platform::ExecutableName(), platform::ProgramFolder(), false);
     chkSysTray->setEnabled(false);
     chkSysTray->setChecked(false);
 }
 
-void frmLearnTarotMain::chkSysTray_Click() { tarot_settings::RunAtSysTray.save(chkSysTray->isChecked()); }
+void TarotStartUpFrame::chkSysTray_Click() { tarot_settings::RunAtSysTray.save(m_startInTray); }
 
-void frmLearnTarotMain::RestoreStartUpOptions()
+void TarotStartUpFrame::RestoreStartUpOptions()
 {
     if (!platform::IsRunAtStartup(platform::ExecutableName())) {
         optDontRun->setChecked(true);

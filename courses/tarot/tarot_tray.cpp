@@ -2,16 +2,17 @@
 // ticked, the window hides itself and shows its icon; "Show" or a double-click on the icon
 // brings it back.
 #include <QAction>
-#include <QCheckBox>
 #include <QMenu>
 
 #include "courses/tarot/frmLearnTarotMain.h"
+#include "courses/tarot/tarot_settings_page.h"
+#include "courses/tarot/tarot_startup_frame.h"
 #include "platform/command_line.h"
 #include "platform/tray_icon.h"
 
 void frmLearnTarotMain::StartInTrayIfAsked()
 {
-    if (chkSysTray->isChecked() && platform::HasStartupSwitch())
+    if (picSettings->startUpFrame()->startInTray() && platform::HasStartupSwitch())
         AddTrayIcon();
 }
 

@@ -7,7 +7,7 @@
 #include "../common/controls.h"
 #include "../common/fixtures.h"
 #include "../common/test_registry.h"
-#include "courses/tarot/UserControl1.h"
+#include "courses/tarot/date_picker.h"
 #include "platform/clock.h"
 
 namespace {

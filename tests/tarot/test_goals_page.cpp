@@ -17,7 +17,7 @@
 #include "../common/fixtures.h"
 #include "../common/heard_value.h"
 #include "../common/test_registry.h"
-#include "courses/tarot/UserControl1.h"
+#include "courses/tarot/date_picker.h"
 #include "courses/tarot/goals_page.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"

@@ -1,6 +1,11 @@
 // The memorizer tab: a study run over the chosen cards, each card's picture upright and
 // turned, its meanings and keywords, and the navigation buttons at the edges of the set.
+#include <QApplication>
 #include <QCheckBox>
+#include <QScopeGuard>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -60,7 +65,7 @@ private slots:
         QCOMPARE(shownTab(window), 2);
         QCOMPARE(enabledTabs(window), QStringLiteral("11100"));
         QCOMPARE(shownName(window), first);
-        QCOMPARE(window->runState().MemorizePosition, 1);
+        QCOMPARE(window->studyState().MemorizePosition(), 1);
 
         modDB db;
         QVERIFY(tarot_decks::openCardSet(db, window->BuildCardQuery()));
@@ -94,7 +99,7 @@ private slots:
         for (int i = 0; i < 21; ++i)
             next->click();
         QCOMPARE(shownName(window), QStringLiteral("The World"));
-        QCOMPARE(window->runState().MemorizePosition, 22);
+        QCOMPARE(window->studyState().MemorizePosition(), 22);
         QVERIFY(next->isEnabled());
         // The click that finds no further card disables the button; the card stays.
         next->click();
@@ -110,7 +115,7 @@ private slots:
         previous->click();
         QVERIFY(!previous->isEnabled());
         QCOMPARE(shownName(window), QStringLiteral("The Fool"));
-        QCOMPARE(window->runState().MemorizePosition, 1);
+        QCOMPARE(window->studyState().MemorizePosition(), 1);
     }
 
     void aSetOfOneCard()
@@ -138,7 +143,7 @@ private slots:
         tabs->showTab(0);
         tabs->showTab(2);
         QCOMPARE(shownName(window), QStringLiteral("The Fool"));
-        QCOMPARE(window->runState().MemorizePosition, 1);
+        QCOMPARE(window->studyState().MemorizePosition(), 1);
         QVERIFY(!ownEnabled(child<QWidget>(window, "cmdNext")));
         click(window, "cmdPrevious");
         QVERIFY(ownEnabled(child<QWidget>(window, "cmdNext")));
@@ -163,6 +168,58 @@ private slots:
         QVERIFY(child<QPlainTextEdit>(window, "txtNormalMeaning")->toPlainText().startsWith(QStringLiteral("Upright 1:")));
         click(window, "cmdNext");
         QVERIFY(!child<QLabel>(window, "picCardMemorize")->pixmap().isNull());
+    }
+
+    // Under a larger desktop font each meaning box shows its lines whole, or scrolls to the
+    // rest: a line cut at the box's lower edge is only allowed while the box can scroll on.
+    void meaningBoxesShowWholeLinesOrScroll_data()
+    {
+        QTest::addColumn<qreal>("points");
+        QTest::newRow("12 pt desktop font") << 12.0;
+        QTest::newRow("14 pt desktop font") << 14.0;
+    }
+    void meaningBoxesShowWholeLinesOrScroll()
+    {
+        QFETCH(qreal, points);
+        const QFont usual = QApplication::font();
+        const auto restore = qScopeGuard([&usual] { QApplication::setFont(usual); });
+        QFont larger = usual;
+        larger.setPointSizeF(points);
+        QApplication::setFont(larger);
+        frmLearnTarotMain* window = openWithBuiltCards();
+        click(window, "cmdSetOption");
+        for (int card = 1; card <= 78; ++card) {
+            // The boxes settle their scroll bars once the window has handled its events.
+            QCoreApplication::processEvents();
+            for (const char* name : {"txtNormalMeaning", "txtReverseMeaning", "txtKeywords"}) {
+                auto* box = child<QPlainTextEdit>(window, QLatin1String(name));
+                const int bottom = box->viewport()->height();
+                QVERIFY2(bottom >= box->fontMetrics().lineSpacing(), qPrintable(QStringLiteral("%1 shows no whole line").arg(name)));
+                const QScrollBar* scroll = box->verticalScrollBar();
+                const bool scrolls = scroll->isVisible() && scroll->value() < scroll->maximum();
+                for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+                    for (int i = 0; i < block.layout()->lineCount(); ++i) {
+                        // Where the box shows the line, from a cursor at its start.
+                        QTextCursor cursor(block);
+                        cursor.setPosition(block.position() + block.layout()->lineAt(i).textStart());
+                        const QRect shown = box->cursorRect(cursor);
+                        const int lineTop = shown.top();
+                        const int lineBottom = shown.bottom() + 1;
+                        QVERIFY2(lineBottom <= bottom || lineTop >= bottom || scrolls,
+                                 qPrintable(QStringLiteral("card %1, %2: line %3 cut at %4 of %5..%6")
+                                                .arg(card)
+                                                .arg(name)
+                                                .arg(i)
+                                                .arg(bottom)
+                                                .arg(lineTop)
+                                                .arg(lineBottom)));
+                        // A line below the lower edge is reached by scrolling.
+                        QVERIFY(lineTop < bottom || scrolls);
+                    }
+                }
+            }
+            click(window, "cmdNext");
+        }
     }
 
 private:

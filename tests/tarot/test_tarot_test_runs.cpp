@@ -19,12 +19,12 @@
 #include "courses/tarot/frmLearnTarotMain.h"
 #include "courses/tarot/logic/modDB.h"
 #include "courses/tarot/modImageDB.h"
-#include "courses/tarot/wrapping_option.h"
 #include "tarot_environment.h"
 #include "platform/forms.h"
 #include "platform/message_box.h"
 #include "platform/program_folder.h"
 #include "platform/save_file_dialog.h"
+#include "shell/choice_text_box.h"
 #include "shell/course_tabs.h"
 #include "shown_picture.h"
 #include "tarot_decks.h"
@@ -79,6 +79,12 @@ QList<int> visibleIndices(frmLearnTarotMain* window, const char* array, int coun
 QString cardName(frmLearnTarotMain* window) { return child<QLabel>(window, "lblCardName")->text(); }
 bool askedReversed(frmLearnTarotMain* window) { return child<QLabel>(window, "lblIsReversed")->text() == "Reversed"; }
 QPushButton* nextQuestion(frmLearnTarotMain* window) { return child<QPushButton>(window, "cmdNextQuestion"); }
+ChoiceTextBox* choiceBox(frmLearnTarotMain* window, int slot)
+{
+    return child<ChoiceTextBox>(window, QStringLiteral("Shape1_%1").arg(slot));
+}
+// The meaning shown on a choice.
+QString choiceText(frmLearnTarotMain* window, int slot) { return choiceBox(window, slot)->toPlainText(); }
 
 // Picks the right choice, or a wrong one; returns the slot of the right choice.
 int answerDescription(frmLearnTarotMain* window, const QHash<QString, CardTexts>& cards, bool right, How how)
@@ -88,15 +94,14 @@ int answerDescription(frmLearnTarotMain* window, const QHash<QString, CardTexts>
     int rightSlot = -1;
     int wrongSlot = -1;
     for (int i : visibleIndices(window, "optAnswer", 7)) {
-        const auto* option = child<WrappingOption>(window, QStringLiteral("optAnswer_%1").arg(i));
-        if (option->caption() == meaning)
+        if (choiceText(window, i) == QString(meaning).replace(QStringLiteral("\r\n"), QStringLiteral("\n")))
             rightSlot = i;
         else
             wrongSlot = i;
     }
     if (rightSlot < 0)
         return -1;
-    pick(child<WrappingOption>(window, QStringLiteral("optAnswer_%1").arg(right ? rightSlot : wrongSlot)), how);
+    pick(child<QRadioButton>(window, QStringLiteral("optAnswer_%1").arg(right ? rightSlot : wrongSlot)), how);
     return rightSlot;
 }
 
@@ -191,39 +196,54 @@ private slots:
         QCOMPARE(lines[26], QStringLiteral("11 out of 22 questions correct"));
     }
 
-    void keywordTestAtEachLevel_data() { addLevelRows(); }
+    void keywordTestAtEachLevel_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<How>("how");
+        QTest::addColumn<int>("runs");
+        QTest::newRow("beginner, mouse") << 0 << How::Click << 1;
+        QTest::newRow("intermediate, keyboard") << 1 << How::Keyboard << 1;
+        QTest::newRow("advanced, screen reader") << 2 << How::ScreenReader << 1;
+        // The second run's report holds its own answers only.
+        QTest::newRow("beginner, a second run in the same window") << 0 << How::Program << 2;
+    }
     void keywordTestAtEachLevel()
     {
         QFETCH(int, level);
         QFETCH(How, how);
+        QFETCH(int, runs);
         const int toChoose = QList<int>{3, 5, 7}[level];
         const int boxes = QList<int>{7, 12, 20}[level];
         frmLearnTarotMain* window = openWithBuiltCards();
         const QHash<QString, CardTexts> cards = readCards();
         child<QCheckBox>(window, "chkMinor")->setChecked(false);
-        startTest(window, 1, level);
         int expectedTotal = 0;
-        for (int question = 1; question <= 22; ++question) {
-            QCOMPARE(child<QLabel>(window, "lblMaxKeyword")->text(), QStringLiteral("You must choose %1 keywords").arg(toChoose));
-            QList<int> all;
-            for (int i = 0; i < boxes; ++i)
-                all << i;
-            QCOMPARE(visibleIndices(window, "chkKeywords", 20), all);
-            // Exactly toChoose boxes carry the card's keywords, each named by its keyword.
-            int own = 0;
-            for (int i : all) {
-                auto* box = child<QCheckBox>(window, QStringLiteral("chkKeywords_%1").arg(i));
-                QCOMPARE(box->accessibleName(), box->text());
-                own += cards.value(cardName(window)).keywords.contains(box->text()) ? 1 : 0;
+        for (int run = 1; run <= runs; ++run) {
+            startTest(window, 1, level);
+            expectedTotal = 0;
+            for (int question = 1; question <= 22; ++question) {
+                QCOMPARE(child<QLabel>(window, "lblMaxKeyword")->text(),
+                         QStringLiteral("You must choose %1 keywords").arg(toChoose));
+                QList<int> all;
+                for (int i = 0; i < boxes; ++i)
+                    all << i;
+                QCOMPARE(visibleIndices(window, "chkKeywords", 20), all);
+                // Exactly toChoose boxes carry the card's keywords, each named by its keyword.
+                int own = 0;
+                for (int i : all) {
+                    auto* box = child<QCheckBox>(window, QStringLiteral("chkKeywords_%1").arg(i));
+                    QCOMPARE(box->accessibleName(), box->text());
+                    own += cards.value(cardName(window)).keywords.contains(box->text()) ? 1 : 0;
+                }
+                QCOMPARE(own, toChoose);
+                const int trueOnes = (question + run) % (toChoose + 1);
+                expectedTotal += trueOnes;
+                answerKeywords(window, cards, toChoose, trueOnes, how);
+                QVERIFY(nextQuestion(window)->isEnabled());
+                nextQuestion(window)->click();
             }
-            QCOMPARE(own, toChoose);
-            const int trueOnes = question % (toChoose + 1);
-            expectedTotal += trueOnes;
-            answerKeywords(window, cards, toChoose, trueOnes, how);
-            QVERIFY(nextQuestion(window)->isEnabled());
-            nextQuestion(window)->click();
         }
-        QCOMPARE(env->prompts(), QStringList{"Test Complete"});
+        QCOMPARE(env->prompts(), QStringList(runs, QStringLiteral("Test Complete")));
         QCOMPARE(child<QLabel>(window, "lblResultInfo")->text(),
                  QStringLiteral("%1/%2 choice(s) from 22 questions were correct").arg(expectedTotal).arg(toChoose * 22));
         const QString report = child<QPlainTextEdit>(window, "txtResult")->toPlainText();
@@ -300,9 +320,9 @@ private slots:
         std::array<int, 7> rightIn{};
         for (int question = 1; question <= 78; ++question) {
             for (int i = 0; i < 7; ++i) {
-                auto* option = child<WrappingOption>(window, QStringLiteral("optAnswer_%1").arg(i));
-                QCOMPARE(option->accessibleName(), option->caption());
-                QCOMPARE(QAccessible::queryAccessibleInterface(option)->text(QAccessible::Name), option->caption());
+                auto* option = child<QRadioButton>(window, QStringLiteral("optAnswer_%1").arg(i));
+                QCOMPARE(option->accessibleName(), choiceText(window, i));
+                QCOMPARE(QAccessible::queryAccessibleInterface(option)->text(QAccessible::Name), choiceText(window, i));
             }
             const int right = answerDescription(window, cards, true, How::ScreenReader);
             QVERIFY(right >= 0);
@@ -315,28 +335,55 @@ private slots:
                      qPrintable(QStringLiteral("slot %1 held the right answer %2 times of 78").arg(slot).arg(rightIn[slot])));
     }
 
-    void everyChoiceReadsInFull()
+    // A whole Advanced description test over the 78 cards, some reversed: every choice shows
+    // its whole meaning at the window's width, and neither the window nor "Next Question"
+    // moves from the settings page through every question to the results.
+    void everyChoiceReadsInFullInAWindowThatKeepsItsPlace_data()
     {
+        QTest::addColumn<int>("width"); // 0: as the window opened
+        QTest::newRow("as opened") << 0;
+        QTest::newRow("narrow") << 560;
+        QTest::newRow("wide") << 1180;
+    }
+    void everyChoiceReadsInFullInAWindowThatKeepsItsPlace()
+    {
+        QFETCH(int, width);
         frmLearnTarotMain* window = openWithBuiltCards();
-        startTest(window, 0, 2, true);
+        const QHash<QString, CardTexts> cards = readCards();
         QWidget* frame = window->frame();
-        const QRect room = platform::Forms::mdiArea()->viewport()->rect();
-        for (int question = 0; question < 5; ++question) {
-            // The layouts settle as the window shows the question.
+        if (width > 0)
+            frame->resize(width, frame->height());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const QRect opened = frame->geometry();
+        startTest(window, 0, 2, true);
+        QPushButton* next = nextQuestion(window);
+        QPoint nextAt;
+        for (int question = 1; question <= 78; ++question) {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            QCOMPARE(frame->geometry(), opened);
+            if (question == 1)
+                nextAt = next->mapTo(frame, QPoint(0, 0));
+            QCOMPARE(next->mapTo(frame, QPoint(0, 0)), nextAt);
+            QVERIFY(next->isVisible());
             for (int i = 0; i < 7; ++i) {
-                auto* option = child<WrappingOption>(window, QStringLiteral("optAnswer_%1").arg(i));
-                QVERIFY2(option->height() >= option->heightForWidth(option->width()),
-                         qPrintable(QStringLiteral("choice %1 is cut: %2 of %3 pixels")
+                ChoiceTextBox* box = choiceBox(window, i);
+                QVERIFY(box->isVisible());
+                // The text as the box lays it out fits the box's inside: no line is cut or hidden.
+                const qreal needed = box->document()->size().height();
+                QVERIFY2(needed <= box->viewport()->height(),
+                         qPrintable(QStringLiteral("question %1, choice %2 is cut: %3 of %4 pixels shown")
+                                        .arg(question)
                                         .arg(i)
-                                        .arg(option->height())
-                                        .arg(option->heightForWidth(option->width()))));
+                                        .arg(box->viewport()->height())
+                                        .arg(needed)));
+                QCOMPARE(box->document()->textWidth(), qreal(box->viewport()->width()));
             }
-            QVERIFY(room.contains(frame->geometry()));
-            child<WrappingOption>(window, "optAnswer_0")->setChecked(true);
-            nextQuestion(window)->click();
+            QVERIFY(answerDescription(window, cards, question % 3 != 0, How::Program) >= 0);
+            next->click();
         }
-        QVERIFY(frame->width() > 768);
+        QCOMPARE(shownTab(window), 4);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCOMPARE(frame->geometry(), opened);
     }
 
     void testMeOnTheMemorizerUsesTheStudiedSet()

@@ -21,4 +21,12 @@ QString BuildCardQuery(bool major, const std::array<bool, 4>& suits)
     return sql.replace(QStringLiteral("  "), QStringLiteral(" "));
 }
 
+QString BuildCardQuery(const CardChoice& choice)
+{
+    std::array<bool, 4> suits{};
+    for (std::size_t i = 0; i < suits.size(); ++i)
+        suits[i] = choice.Minor && choice.Suits[i];
+    return BuildCardQuery(choice.Major, suits);
+}
+
 } // namespace tarot

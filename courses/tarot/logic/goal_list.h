@@ -6,7 +6,7 @@
 #include <QList>
 #include <QString>
 
-#include "courses/tarot/logic/dynamic_array.h"
+#include "courses/tarot/logic/array_helpers.h"
 #include "courses/tarot/logic/modGoals.h"
 
 class GoalList {

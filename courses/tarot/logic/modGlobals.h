@@ -3,7 +3,7 @@
 // hold a value. The tarot tests use them to keep drawn cards and keywords distinct.
 #include <cstdint>
 
-#include "courses/tarot/logic/dynamic_array.h"
+#include "courses/tarot/logic/array_helpers.h"
 
 #include "courses/tarot/logic/modGoals.h"
 

@@ -130,15 +130,14 @@ bool BuildDescriptionQuestion(const Recordset& cards, TarotRun& run, Description
 
     for (int slot = run.FirstAnswerSlot; slot <= run.LastAnswerSlot; ++slot) {
         QString& caption = question.Captions[static_cast<std::size_t>(slot)];
+        bool SkipAnswerSlot = false;
         if (slot == question.RightSlot) {
             caption = right;
-            run.SkipAnswerSlot = true;
+            SkipAnswerSlot = true;
         }
         // The right slot has its caption; every other slot takes a wrong meaning.
-        if (run.SkipAnswerSlot) {
-            run.SkipAnswerSlot = false;
+        if (SkipAnswerSlot)
             continue;
-        }
         caption = TakeAtRandom(wrong);
     }
     return true;

@@ -61,6 +61,13 @@ void ShuffleKeywords(TarotRun& run);
 bool BuildKeywordQuestion(modDB& db, const Recordset& cards, TarotRun& run, KeywordQuestion& question,
                           QString& problem);
 
+// What the user gave as the answer to the question on screen: the chosen choice (-1: none) in
+// the description test, the ticked keyword boxes in the keyword test.
+struct Answer {
+    int ChosenSlot = -1;
+    std::array<bool, KeywordBoxes> Ticked{};
+};
+
 // 1 when the chosen slot (-1: none) holds the right meaning, else 0.
 std::int32_t DescriptionScore(const DescriptionQuestion& question, int chosenSlot);
 // The number of true keyword boxes that are ticked.

@@ -14,11 +14,11 @@ LevelShape ShapeOfLevel(int level)
     }
 }
 
-void TarotRun::StartTest(TestType type, int level, bool reversedAllowed)
+void TarotRun::StartTest(const TestChoice& choice)
 {
-    Type = type;
-    Level = level;
-    ReversedAllowed = reversedAllowed;
+    Type = choice.Type;
+    Level = choice.Level;
+    ReversedAllowed = choice.Reversed;
     CorrectTotal = 0;
     AskedCardIds.erase();
     QuestionScores.erase();
@@ -36,14 +36,14 @@ void TarotRun::RecordAnswer(std::int32_t score)
     QuestionScores.append(score);
 }
 
-void TarotRun::FinishRun()
+void TarotRun::FinishRun() { CorrectTotal = ScoreTotal(); }
+
+std::int32_t TarotRun::ScoreTotal() const
 {
-    if (Type != TestType::Description)
-        return;
-    CorrectTotal = 0;
+    std::int32_t total = 0;
     for (std::int32_t score : QuestionScores)
-        if (score == 1)
-            ++CorrectTotal;
+        total += Type == TestType::Description ? (score == 1 ? 1 : 0) : score;
+    return total;
 }
 
 } // namespace tarot

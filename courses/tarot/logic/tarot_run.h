@@ -1,10 +1,10 @@
 #pragma once
-// The state of the tarot course's study and test runs, owned by the course window. Member
-// names are the course's own: the position in the study run, then the test run's question,
-// its answer slots and keyword boxes, and one entry per answered question.
+// The state of the tarot course's test run, owned by the course window. Member names are the
+// course's own: the test run's question, its answer slots and keyword boxes, and one entry per
+// answered question.
 #include <cstdint>
 
-#include "courses/tarot/logic/dynamic_array.h"
+#include "courses/tarot/logic/array_helpers.h"
 
 namespace tarot {
 
@@ -21,14 +21,19 @@ struct LevelShape {
     int LastKeywordBox;
     int KeywordsToChoose;
 };
+// What the settings page decides for a test run: its type, its level and whether cards may
+// be asked reversed.
+struct TestChoice {
+    TestType Type = TestType::Keywords;
+    int Level = 0;
+    bool Reversed = false;
+};
+
 // Levels 0 Beginner, 1 Intermediate, 2 Advanced; other numbers count as Beginner.
 LevelShape ShapeOfLevel(int level);
 
 class TarotRun {
 public:
-    // Study run: the position of the card shown, counted from 1.
-    std::int32_t MemorizePosition = 0;
-
     // Test run, as started by StartTest.
     TestType Type = TestType::Keywords;
     int Level = 0;
@@ -48,17 +53,17 @@ public:
     DynamicArray<std::int32_t> QuestionScores;
     DynamicArray<bool> QuestionReversed;
     std::int32_t CorrectTotal = 0;
-    // Set while the description builder fills the right answer's slot.
-    bool SkipAnswerSlot = false;
 
     // A new test run: no answers, no total, the first question to come.
-    void StartTest(TestType type, int level, bool reversedAllowed);
+    void StartTest(const TestChoice& choice);
     // Records the question on screen with the score of its answer.
     void RecordAnswer(std::int32_t score);
     int AnswersRecorded() const { return AskedCardIds.size(); }
-    // The end of a run: in the description test the total is the number of right answers; in
-    // the keyword test the report adds up the scores.
+    // The end of a run: CorrectTotal becomes ScoreTotal().
     void FinishRun();
+    // The run's total: the number of right answers in the description test, the sum of the
+    // true keywords ticked in the keyword test.
+    std::int32_t ScoreTotal() const;
 };
 
 } // namespace tarot

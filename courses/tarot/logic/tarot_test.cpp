@@ -5,9 +5,9 @@
 
 namespace tarot {
 
-void TarotTest::Start(TestType type, int level, bool reversedAllowed)
+void TarotTest::Start(const TestChoice& choice)
 {
-    m_run.StartTest(type, level, reversedAllowed);
+    m_run.StartTest(choice);
     m_problem.clear();
     platform::Randomize();
 }
@@ -27,7 +27,6 @@ TarotTest::Step TarotTest::fail(const QString& problem)
 
 TarotTest::Step TarotTest::NextQuestion(std::int32_t answeredScore)
 {
-    m_db.CardRecordset.Filter(QString());
     ++m_run.QuestionNumber;
     if (!m_run.FirstQuestion)
         m_run.RecordAnswer(answeredScore);
@@ -46,13 +45,19 @@ TarotTest::Step TarotTest::NextQuestion(std::int32_t answeredScore)
     m_run.CurrentCardId = *card;
 
     QString problem;
-    const bool built = m_run.Type == TestType::Description
-                           ? BuildDescriptionQuestion(m_db.CardRecordset, m_run, m_description, problem)
-                           : BuildKeywordQuestion(m_db, m_db.CardRecordset, m_run, m_keywords, problem);
+    const bool description = m_run.Type == TestType::Description;
+    const bool built = description ? BuildDescriptionQuestion(m_db.CardRecordset, m_run, m_description, problem)
+                                   : BuildKeywordQuestion(m_db, m_db.CardRecordset, m_run, m_keywords, problem);
     if (!built)
         return fail(problem);
     m_run.FirstQuestion = false;
-    return Step::Question;
+    return description ? Step::DescriptionQuestion : Step::KeywordQuestion;
+}
+
+std::int32_t TarotTest::Score(const Answer& answer) const
+{
+    return m_run.Type == TestType::Description ? DescriptionScore(m_description, answer.ChosenSlot)
+                                               : KeywordScore(m_run, answer.Ticked);
 }
 
 bool TarotTest::WriteTestReport(const QString& applicationTitle, TestReport& report)

@@ -15,18 +15,23 @@ namespace tarot {
 class TarotTest {
 public:
     enum class Step {
-        Question, // a new question is ready
-        Complete, // every card was asked; the run is over
-        Failed,   // no question could be built; problem() says why, the run is over
+        DescriptionQuestion, // a new description question is ready: description()
+        KeywordQuestion,     // a new keyword question is ready: keywords()
+        Complete,            // every card was asked; the run is over
+        Failed,              // no question could be built; problem() says why, the run is over
     };
 
     TarotTest(modDB& db, TarotRun& run) : m_db(db), m_run(run) {}
 
-    // A new run on the open card set (db.CardRecordset).
-    void Start(TestType type, int level, bool reversedAllowed);
+    // A new run on the open card set (db.CardRecordset), which the engine reads but does not move.
+    void Start(const TestChoice& choice);
     // "Next Question": unless it is the run's first step, records the question on screen with
     // answeredScore; then ends the run or builds the next question.
     Step NextQuestion(std::int32_t answeredScore);
+    // The same with the answer scored as the run's test type scores it.
+    Step NextQuestion(const Answer& answer) { return NextQuestion(Score(answer)); }
+    // The score of an answer to the question on screen.
+    std::int32_t Score(const Answer& answer) const;
 
     // The question on screen (the one matching the run's test type).
     const DescriptionQuestion& description() const { return m_description; }
@@ -35,7 +40,7 @@ public:
     // N: the number of cards in the set, and so of questions in the run.
     int QuestionCount() const;
 
-    // The report of the finished run.
+    // The report of the finished run; the run stays as it is.
     bool WriteTestReport(const QString& applicationTitle, TestReport& report);
 
 private:

@@ -37,7 +37,7 @@ QString Summary(TestType type, std::int32_t correctTotal, std::int32_t keywordsT
         .arg(questionCount);
 }
 
-TestReport BuildTestReport(const QString& applicationTitle, TarotRun& run, int questionCount,
+TestReport BuildTestReport(const QString& applicationTitle, const TarotRun& run, int questionCount,
                            const std::function<QString(std::int32_t id)>& cardName)
 {
     const QString title = QStringLiteral("Test Report For ") + applicationTitle;
@@ -46,8 +46,6 @@ TestReport BuildTestReport(const QString& applicationTitle, TarotRun& run, int q
         const std::int32_t score = run.QuestionScores[i];
         text += LineEnd + QuestionLine(i + 1, cardName(run.AskedCardIds[i]), run.QuestionReversed[i],
                                        Outcome(run.Type, score, run.KeywordsToChoose));
-        if (run.Type == TestType::Keywords)
-            run.CorrectTotal += score;
     }
     text += LineEnd + QString(RuleLength, QLatin1Char('_')) + LineEnd;
     TestReport report;
@@ -56,7 +54,7 @@ TestReport BuildTestReport(const QString& applicationTitle, TarotRun& run, int q
     return report;
 }
 
-bool WriteTestReport(modDB& db, const QString& applicationTitle, TarotRun& run, int questionCount, TestReport& report,
+bool WriteTestReport(modDB& db, const QString& applicationTitle, const TarotRun& run, int questionCount, TestReport& report,
                      QString& problem)
 {
     Recordset cards;

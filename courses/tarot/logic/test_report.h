@@ -28,14 +28,14 @@ QString Outcome(TestType type, std::int32_t score, std::int32_t keywordsToChoose
 QString Summary(TestType type, std::int32_t correctTotal, std::int32_t keywordsToChoose, int questionCount);
 
 // The report of a finished run over a set of questionCount cards, titled "Test Report For "
-// and the application's title; names come from cardName(id). In the keyword test the scores
-// are added to run.CorrectTotal here.
-TestReport BuildTestReport(const QString& applicationTitle, TarotRun& run, int questionCount,
+// and the application's title; names come from cardName(id). The summary gives the run's
+// CorrectTotal; the run is not changed.
+TestReport BuildTestReport(const QString& applicationTitle, const TarotRun& run, int questionCount,
                            const std::function<QString(std::int32_t id)>& cardName);
 
 // The same with the card names read from every card of the database (not only the chosen
 // set); false, with problem set, when the database cannot be read.
-bool WriteTestReport(modDB& db, const QString& applicationTitle, TarotRun& run, int questionCount, TestReport& report,
+bool WriteTestReport(modDB& db, const QString& applicationTitle, const TarotRun& run, int questionCount, TestReport& report,
                      QString& problem);
 
 } // namespace tarot

@@ -1,5 +1,5 @@
-// The settings tab of the tarot window: the card choice, the test type and level, the
-// buttons that start a study or test run, and the stored settings.
+#include "courses/tarot/tarot_settings_page.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -8,12 +8,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
-#include "courses/tarot/frmLearnTarotMain.h"
-#include "courses/tarot/logic/card_query.h"
 #include "courses/tarot/logic/tarot_settings.h"
+#include "courses/tarot/tarot_startup_frame.h"
 #include "platform/message_box.h"
-#include "shell/course_tabs.h"
 #include "shell/course_widgets.h"
 
 using course_widgets::elementName;
@@ -55,38 +54,39 @@ QGroupBox* makeFrame(const char* name, const QString& title, QWidget* parent)
 
 // Runs rule with the new state on every change of the box: click, key, program or screen reader.
 template <typename Rule>
-void onToggle(QAbstractButton* box, frmLearnTarotMain* window, Rule rule)
+void onToggle(QAbstractButton* box, QObject* page, Rule rule)
 {
-    QObject::connect(box, &QAbstractButton::toggled, window, rule);
+    QObject::connect(box, &QAbstractButton::toggled, page, rule);
 }
 
 } // namespace
 
-QWidget* frmLearnTarotMain::buildSettingsTab()
+TarotSettingsPage::TarotSettingsPage(QWidget* parent) : QWidget(parent)
 {
-    auto* page = named(new QWidget, QStringLiteral("picSettings"));
-    auto* grid = new QGridLayout(page);
+    setObjectName(QStringLiteral("picSettings"));
+    auto* grid = new QGridLayout(this);
     grid->setContentsMargins(8, 8, 8, 8);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(8);
 
     auto* left = new QVBoxLayout;
     left->setSpacing(8);
-    left->addWidget(buildCardChoice(page));
-    left->addWidget(buildStartUpFrame(page));
+    left->addWidget(buildCardChoice());
+    fraSystemTray = new TarotStartUpFrame(this);
+    left->addWidget(fraSystemTray);
     left->addStretch(1);
 
     auto* right = new QVBoxLayout;
     right->setSpacing(8);
-    right->addWidget(buildTestChoice(page));
-    right->addWidget(buildLevelChoice(page));
+    right->addWidget(buildTestChoice());
+    right->addWidget(buildLevelChoice());
     right->addStretch(1);
     cmdSaveSettings = makeButton(QStringLiteral("cmdSaveSettings"), QStringLiteral("Save Current Settings As Default"),
-                                 page, this, &frmLearnTarotMain::cmdSaveSettings_Click);
-    cmdSetOption = makeButton(QStringLiteral("cmdSetOption"), QStringLiteral("Memorize Meaning / Keywords"), page, this,
-                              &frmLearnTarotMain::cmdSetOption_Click);
-    cmdStartTest2 = makeButton(QStringLiteral("cmdStartTest2"), QStringLiteral("Test Me"), page, this,
-                               &frmLearnTarotMain::cmdStartTest2_Click);
+                                 this, this, &TarotSettingsPage::cmdSaveSettings_Click);
+    cmdSetOption = makeButton(QStringLiteral("cmdSetOption"), QStringLiteral("Memorize Meaning / Keywords"), this, this,
+                              &TarotSettingsPage::cmdSetOption_Click);
+    cmdStartTest2 = makeButton(QStringLiteral("cmdStartTest2"), QStringLiteral("Test Me"), this, this,
+                               &TarotSettingsPage::cmdStartTest2_Click);
     for (QPushButton* button : {cmdSaveSettings, cmdSetOption, cmdStartTest2})
         right->addWidget(button);
 
@@ -94,12 +94,11 @@ QWidget* frmLearnTarotMain::buildSettingsTab()
     grid->addLayout(right, 0, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
-    return page;
 }
 
-QGroupBox* frmLearnTarotMain::buildCardChoice(QWidget* parent)
+QGroupBox* TarotSettingsPage::buildCardChoice()
 {
-    Frame4 = makeFrame("Frame4", QStringLiteral("Select Objectives"), parent);
+    Frame4 = makeFrame("Frame4", QStringLiteral("Select Objectives"), this);
     auto* boxes = new QGridLayout;
     boxes->setHorizontalSpacing(12);
     boxes->setVerticalSpacing(2);
@@ -113,14 +112,24 @@ QGroupBox* frmLearnTarotMain::buildCardChoice(QWidget* parent)
         chkGroup[i] = make<QCheckBox>(elementName("chkGroup", i), QString::fromLatin1(SuitCaptions[i]), Frame4);
         boxes->addWidget(chkGroup[i], i, 1);
     }
-    // Laid out as the settings stand when nothing is stored: every card, the keyword test.
+    // Laid out as the settings stand when nothing is stored (m_cards): every card, the keyword test.
     for (QCheckBox* box : {chkMajor, chkMinor, chkGroup[0], chkGroup[1], chkGroup[2], chkGroup[3]})
         box->setChecked(true);
     chkReversed->setEnabled(false);
     for (int i = 0; i < 4; ++i)
-        onToggle(chkGroup[i], this, [this, i] { chkGroup_Click(i); });
-    onToggle(chkMajor, this, &frmLearnTarotMain::chkMajor_Click);
-    onToggle(chkMinor, this, &frmLearnTarotMain::chkMinor_Click);
+        onToggle(chkGroup[i], this, [this, i](bool on) {
+            m_cards.Suits[static_cast<std::size_t>(i)] = on;
+            chkGroup_Click(i);
+        });
+    onToggle(chkMajor, this, [this](bool on) {
+        m_cards.Major = on;
+        chkMajor_Click();
+    });
+    onToggle(chkMinor, this, [this](bool on) {
+        m_cards.Minor = on;
+        chkMinor_Click();
+    });
+    onToggle(chkReversed, this, [this](bool on) { m_test.Reversed = on; });
 
     auto* layout = static_cast<QVBoxLayout*>(Frame4->layout());
     layout->addLayout(boxes);
@@ -132,9 +141,9 @@ QGroupBox* frmLearnTarotMain::buildCardChoice(QWidget* parent)
     return Frame4;
 }
 
-QGroupBox* frmLearnTarotMain::buildTestChoice(QWidget* parent)
+QGroupBox* TarotSettingsPage::buildTestChoice()
 {
-    Frame2 = makeFrame("Frame2", QStringLiteral("Test Type"), parent);
+    Frame2 = makeFrame("Frame2", QStringLiteral("Test Type"), this);
     auto* options = new QHBoxLayout;
     for (int i = 0; i < 2; ++i) {
         optTestType[i] = make<QRadioButton>(elementName("optTestType", i), QString::fromLatin1(TestTypeCaptions[i]), Frame2);
@@ -144,8 +153,10 @@ QGroupBox* frmLearnTarotMain::buildTestChoice(QWidget* parent)
     optTestType[1]->setChecked(true);
     for (int i = 0; i < 2; ++i) {
         onToggle(optTestType[i], this, [this, i](bool on) {
-            if (on)
-                optTestType_Click(i);
+            if (!on)
+                return;
+            m_test.Type = tarot::TestType(i);
+            optTestType_Click(i);
         });
     }
     Label20 = makeText(QStringLiteral("Label20"), TestTypeHelp, Frame2);
@@ -155,9 +166,9 @@ QGroupBox* frmLearnTarotMain::buildTestChoice(QWidget* parent)
     return Frame2;
 }
 
-QGroupBox* frmLearnTarotMain::buildLevelChoice(QWidget* parent)
+QGroupBox* TarotSettingsPage::buildLevelChoice()
 {
-    Frame1 = makeFrame("Frame1", QStringLiteral("Test Level"), parent);
+    Frame1 = makeFrame("Frame1", QStringLiteral("Test Level"), this);
     auto* options = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
         optDifficulty[i] = make<QRadioButton>(elementName("optDifficulty", i), QString::fromLatin1(LevelCaptions[i]), Frame1);
@@ -165,6 +176,12 @@ QGroupBox* frmLearnTarotMain::buildLevelChoice(QWidget* parent)
     }
     options->addStretch(1);
     optDifficulty[0]->setChecked(true);
+    for (int i = 0; i < 3; ++i) {
+        onToggle(optDifficulty[i], this, [this, i](bool on) {
+            if (on)
+                m_test.Level = i;
+        });
+    }
     Label19 = makeText(QStringLiteral("Label19"), LevelHelp, Frame1);
     auto* layout = static_cast<QVBoxLayout*>(Frame1->layout());
     layout->addLayout(options);
@@ -174,52 +191,53 @@ QGroupBox* frmLearnTarotMain::buildLevelChoice(QWidget* parent)
 
 // ---- rules ----
 
-void frmLearnTarotMain::chkGroup_Click(int index)
+void TarotSettingsPage::chkGroup_Click(int index)
 {
     // At least one suit stays ticked: the last one unticked is ticked again.
-    for (const QCheckBox* box : chkGroup)
-        if (box->isChecked())
-            return;
-    chkGroup[index]->setChecked(true);
+    if (std::ranges::none_of(m_cards.Suits, [](bool ticked) { return ticked; }))
+        chkGroup[index]->setChecked(true);
 }
 
-void frmLearnTarotMain::enableNavigation(bool enabled)
+void TarotSettingsPage::enableNavigation(bool enabled)
 {
-    cmdNext->setEnabled(enabled);
+    emit arcanaChosen(enabled);
     chkReversed->setEnabled(enabled);
 }
 
-void frmLearnTarotMain::chkMajor_Click() { enableNavigation(chkMajor->isChecked() || chkMinor->isChecked()); }
+void TarotSettingsPage::chkMajor_Click() { enableNavigation(m_cards.AnyArcana()); }
 
-void frmLearnTarotMain::chkMinor_Click()
+void TarotSettingsPage::chkMinor_Click()
 {
-    enableNavigation(chkMajor->isChecked() || chkMinor->isChecked());
+    enableNavigation(m_cards.AnyArcana());
     for (QCheckBox* box : chkGroup)
-        box->setEnabled(chkMinor->isChecked());
+        box->setEnabled(m_cards.Minor);
 }
 
-void frmLearnTarotMain::optTestType_Click(int index) { chkReversed->setEnabled(index == 0); }
+void TarotSettingsPage::optTestType_Click(int index) { chkReversed->setEnabled(index == 0); }
 
-QString frmLearnTarotMain::BuildCardQuery() const
+bool TarotSettingsPage::SelectionChosen()
 {
-    std::array<bool, 4> suits{};
-    // A suit counts only while its box is ticked and enabled (Minor Arcana ticked).
-    for (std::size_t i = 0; i < suits.size(); ++i)
-        suits[i] = chkGroup[i]->isChecked() && chkGroup[i]->isEnabledTo(Frame4);
-    return tarot::BuildCardQuery(chkMajor->isChecked(), suits);
-}
-
-bool frmLearnTarotMain::SelectionChosen()
-{
-    if (chkMajor->isChecked() || chkMinor->isChecked())
+    if (m_cards.AnyArcana())
         return true;
     platform::MsgBox(QStringLiteral("Select at least one option."), platform::vbOKOnly);
     return false;
 }
 
+void TarotSettingsPage::cmdSetOption_Click()
+{
+    if (SelectionChosen())
+        emit studyRequested();
+}
+
+void TarotSettingsPage::cmdStartTest2_Click()
+{
+    if (SelectionChosen())
+        emit testRequested();
+}
+
 // ---- stored settings ----
 
-void frmLearnTarotMain::LoadSettings()
+void TarotSettingsPage::LoadSettings()
 {
     using namespace tarot_settings;
     // Each value is applied as a click would apply it; an unreadable value stops the reading,
@@ -245,52 +263,19 @@ void frmLearnTarotMain::LoadSettings()
     optDifficulty[static_cast<std::size_t>(*level)]->setChecked(true);
 }
 
-void frmLearnTarotMain::cmdSaveSettings_Click()
+void TarotSettingsPage::cmdSaveSettings_Click()
 {
     using namespace tarot_settings;
-    const auto box = [](const QCheckBox* b) { return b->isChecked() ? 1 : 0; };
+    const auto box = [](bool ticked) { return ticked ? 1 : 0; };
     platform::SaveSettings({
-        MajorArcana.entry(box(chkMajor)),
-        MinorArcana.entry(box(chkMinor)),
-        Cups.entry(box(chkGroup[0])),
-        Wands.entry(box(chkGroup[1])),
-        Pentacles.entry(box(chkGroup[2])),
-        Swords.entry(box(chkGroup[3])),
-        TestType.entry(optTestType[0]->isChecked() ? 0 : 1),
-        Difficulty.entry(optDifficulty[0]->isChecked() ? 0 : optDifficulty[1]->isChecked() ? 1 : 2),
-        RunAtSysTray.entry(chkSysTray->isChecked()),
+        MajorArcana.entry(box(m_cards.Major)),
+        MinorArcana.entry(box(m_cards.Minor)),
+        Cups.entry(box(m_cards.Suits[0])),
+        Wands.entry(box(m_cards.Suits[1])),
+        Pentacles.entry(box(m_cards.Suits[2])),
+        Swords.entry(box(m_cards.Suits[3])),
+        TestType.entry(static_cast<int>(m_test.Type)),
+        Difficulty.entry(m_test.Level),
+        RunAtSysTray.entry(fraSystemTray->startInTray()),
     });
-}
-
-bool frmLearnTarotMain::OpenCardSet()
-{
-    if (!db.OpenConnection(db.CardConnection, modDB::CardDatabasePath()) ||
-        !db.OpenRecordset(db.CardRecordset, db.CardConnection, BuildCardQuery())) {
-        platform::MsgBox(db.lastError(), platform::vbCritical);
-        return false;
-    }
-    return true;
-}
-
-void frmLearnTarotMain::cmdSetOption_Click()
-{
-    if (!SelectionChosen() || !OpenCardSet())
-        return;
-    if (db.CardRecordset.RecordCount() == 0) {
-        platform::MsgBox(QStringLiteral("The card database holds none of the chosen cards."), platform::vbCritical);
-        return;
-    }
-    SSTab1->showTab(MemorizeTab);
-    SSTab1->setTabEnabled(MemorizeTab, true);
-}
-
-void frmLearnTarotMain::cmdStartTest2_Click()
-{
-    if (!SelectionChosen() || !OpenCardSet())
-        return;
-    SSTab1->setTabEnabled(MemorizeTab, true);
-    SSTab1->setTabEnabled(TestTab, true);
-    SSTab1->showTab(TestTab);
-    BringTestPanelToFront();
-    cmdStartTest_Click();
 }

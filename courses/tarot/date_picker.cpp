@@ -1,4 +1,4 @@
-#include "courses/tarot/UserControl1.h"
+#include "courses/tarot/date_picker.h"
 
 #include <QComboBox>
 #include <QLocale>

@@ -6,7 +6,7 @@
 
 using namespace modGlobals;
 
-class TestArrayUtilities : public QObject {
+class TestArrayHelpers : public QObject {
     Q_OBJECT
 private slots:
     void arrayWithoutBoundsHoldsNothing()
@@ -69,5 +69,5 @@ private slots:
     }
 };
 
-ORVANEL_TEST(TestArrayUtilities)
-#include "test_array_utilities.moc"
+ORVANEL_TEST(TestArrayHelpers)
+#include "test_array_helpers.moc"
