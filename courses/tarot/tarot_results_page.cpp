@@ -13,6 +13,7 @@
 #include "platform/save_file_dialog.h"
 #include "platform/text_file.h"
 #include "shell/course_commands.h"
+#include "shell/value_label.h"
 #include "shell/course_widgets.h"
 #include "shell/fixed_columns_font.h"
 
@@ -36,6 +37,7 @@ TarotResultsPage::TarotResultsPage(qreal reportPointSize, QWidget* parent) : QWi
     bold.setBold(true);
     lblResultInfo->setFont(bold);
     lblResultInfo->setTextFormat(Qt::PlainText);
+    value_label::announce(lblResultInfo, QStringLiteral("Score"));
     Command5 = makeButton(QStringLiteral("Command5"), QStringLiteral("Save Current Result"), this, this,
                           &TarotResultsPage::Command5_Click);
     auto* bottom = new QHBoxLayout;

@@ -15,6 +15,7 @@
 #include "shell/choice_column.h"
 #include "shell/choice_text_box.h"
 #include "shell/course_widgets.h"
+#include "shell/value_label.h"
 
 using course_widgets::elementName;
 using course_widgets::makeButton;
@@ -55,6 +56,8 @@ TarotTestPage::TarotTestPage(QWidget* parent) : QWidget(parent)
     lblIsReversed->setFont(bold);
     lblIsReversed->setMinimumHeight(lblIsReversed->fontMetrics().lineSpacing());
     lblQCount = named(new QLabel(this), QStringLiteral("lblQCount"));
+    value_label::announce(lblQCount, QStringLiteral("Question"));
+    value_label::announce(lblCardName, QStringLiteral("Question about"));
     cmdNextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next Question"), this, this,
                                  &TarotTestPage::cmdNextQuestion_Click);
     cmdNextQuestion->setEnabled(false);
@@ -139,7 +142,7 @@ void TarotTestPage::BringTestPanelToFront(tarot::TestType type)
 void TarotTestPage::StartRun()
 {
     lblIsReversed->clear();
-    lblQCount->clear();
+    lblQCount->setText(QString());
     cmdNextQuestion->setEnabled(false);
 }
 

@@ -26,6 +26,7 @@
 #include "platform/save_file_dialog.h"
 #include "shell/choice_text_box.h"
 #include "shell/course_tabs.h"
+#include "heard_value.h"
 #include "shown_picture.h"
 #include "tarot_decks.h"
 #include "tarot_window.h"
@@ -164,6 +165,8 @@ private slots:
         QSet<QString> asked;
         for (int question = 1; question <= 22; ++question) {
             QCOMPARE(child<QLabel>(window, "lblQCount")->text(), QStringLiteral("%1 of 22").arg(question));
+            QVERIFY_HEARD(child<QLabel>(window, "lblQCount"), QStringLiteral("Question"));
+            QVERIFY_HEARD(child<QLabel>(window, "lblCardName"), QStringLiteral("Question about"));
             QCOMPARE(visibleIndices(window, "optAnswer", 7), levelSlots[level]);
             QCOMPARE(visibleIndices(window, "Shape1", 7), levelSlots[level]);
             QVERIFY(!askedReversed(window)); // "Reversed" is not ticked
@@ -182,6 +185,7 @@ private slots:
         QCOMPARE(shownTab(window), 4);
         QCOMPARE(enabledTabs(window), QStringLiteral("11101"));
         QCOMPARE(child<QLabel>(window, "lblResultInfo")->text(), QStringLiteral("11 out of 22 questions correct"));
+        QVERIFY_HEARD(child<QLabel>(window, "lblResultInfo"), QStringLiteral("Score"));
         const QStringList lines = child<QPlainTextEdit>(window, "txtResult")->toPlainText().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 27);
         QCOMPARE(lines[0], QStringLiteral("Test Report For Orvanel"));
