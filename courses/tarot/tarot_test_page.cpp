@@ -143,7 +143,7 @@ void TarotTestPage::StartRun()
     cmdNextQuestion->setEnabled(false);
 }
 
-void TarotTestPage::ShowDescriptionQuestion(const tarot::DescriptionQuestion& question, const QImage& picture)
+void TarotTestPage::ShowDescriptionQuestion(const tarot::DescriptionQuestion& question, const QByteArray& picture)
 {
     lblCardName->setText(question.CardName);
     lblIsReversed->setText(question.Reversed ? QStringLiteral("Reversed") : QString());
@@ -161,7 +161,7 @@ void TarotTestPage::ShowDescriptionQuestion(const tarot::DescriptionQuestion& qu
     ShowQuestionCard(picture, question.Reversed);
 }
 
-void TarotTestPage::ShowKeywordQuestion(const tarot::KeywordQuestion& question, const QImage& picture)
+void TarotTestPage::ShowKeywordQuestion(const tarot::KeywordQuestion& question, const QByteArray& picture)
 {
     m_keywordsToChoose = question.KeywordsToChoose;
     m_lastKeywordBox = question.LastKeywordBox;
@@ -180,9 +180,9 @@ void TarotTestPage::ShowKeywordQuestion(const tarot::KeywordQuestion& question, 
     ShowQuestionCard(picture, false);
 }
 
-void TarotTestPage::ShowQuestionCard(const QImage& picture, bool reversed)
+void TarotTestPage::ShowQuestionCard(const QByteArray& picture, bool reversed)
 {
-    card_picture::ShowPicture(picResult, picture, reversed);
+    card_picture::ShowStoredPicture(picResult, picture, reversed);
     picResult->setAccessibleName(QStringLiteral("Question card") + (reversed ? QStringLiteral(", reversed") : QString()));
 }
 
