@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QTextDocument>
+#include <algorithm>
 #include <cmath>
 
 ChoiceTextBox::ChoiceTextBox(int minimumLines, QWidget* parent)
@@ -21,11 +22,19 @@ ChoiceTextBox::ChoiceTextBox(int minimumLines, QWidget* parent)
 
 void ChoiceTextBox::updateMeasure()
 {
+    m_measureCopied = false;
+    m_measured.fill({-1, 0});
+}
+
+void ChoiceTextBox::copyIntoMeasure() const
+{
+    if (m_measureCopied)
+        return;
     m_measure.setDefaultFont(document()->defaultFont());
     m_measure.setDefaultTextOption(document()->defaultTextOption());
     m_measure.setDocumentMargin(document()->documentMargin());
     m_measure.setPlainText(toPlainText());
-    m_measuredWidth = -1;
+    m_measureCopied = true;
 }
 
 void ChoiceTextBox::changeEvent(QEvent* event)
@@ -60,14 +69,24 @@ int ChoiceTextBox::minimumHeight() const
 
 int ChoiceTextBox::heightForWidth(int width) const
 {
-    if (width == m_measuredWidth)
-        return m_measuredHeight;
-    // The text laid out at the width the viewport would get, as the box lays it out itself.
+    for (const auto& [measuredWidth, measuredHeight] : m_measured)
+        if (measuredWidth == width)
+            return measuredHeight;
+    // The text laid out at the width the viewport would get, as the box lays it out itself. At
+    // the box's own width that is the box's document, laid out already; other widths are
+    // measured on a copy, so that the box's own layout stays as it is.
     const int frame = 2 * frameWidth() + viewportMargins().left() + viewportMargins().right();
-    m_measure.setTextWidth(std::max(1, width - frame));
-    m_measuredWidth = width;
-    m_measuredHeight = std::max(int(std::ceil(m_measure.size().height())) + frameHeight(), minimumHeight());
-    return m_measuredHeight;
+    const int textWidth = std::max(1, width - frame);
+    const QTextDocument* laidOut = document();
+    if (document()->textWidth() != textWidth) {
+        copyIntoMeasure();
+        m_measure.setTextWidth(textWidth);
+        laidOut = &m_measure;
+    }
+    const int height = std::max(int(std::ceil(laidOut->size().height())) + frameHeight(), minimumHeight());
+    std::rotate(m_measured.rbegin(), m_measured.rbegin() + 1, m_measured.rend());
+    m_measured.front() = {width, height};
+    return height;
 }
 
 QSize ChoiceTextBox::sizeHint() const

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <array>
+#include <utility>
 
 class ChoiceTextBox : public QTextEdit {
     Q_OBJECT
@@ -40,14 +42,17 @@ private:
     // The height of the fewest lines the box shows.
     int minimumHeight() const;
 
-    // Copies the box's text, font and text options into the measuring document.
+    // Forgets the measured heights after a change of text or font.
     void updateMeasure();
+    // Copies the box's text, font and text options into the measuring document, once per change.
+    void copyIntoMeasure() const;
 
     int m_minimumLines;
     QPointer<QAbstractButton> m_button;
-    // The text laid out apart from the box, at the widths the layout asks about; the last
-    // answer is kept, as layouts ask for the same width many times.
+    // The text laid out apart from the box, at widths other than the box's own.
     mutable QTextDocument m_measure;
-    mutable int m_measuredWidth = -1;
-    mutable int m_measuredHeight = 0;
+    mutable bool m_measureCopied = false;
+    // The widths last asked about and their heights, newest first: a column that scrolls asks
+    // about its width with and without the scroll bar in turn.
+    mutable std::array<std::pair<int, int>, 2> m_measured{{{-1, 0}, {-1, 0}}};
 };

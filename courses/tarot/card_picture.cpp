@@ -1,23 +1,55 @@
 #include "courses/tarot/card_picture.h"
 
+#include <QCache>
 #include <QLabel>
-#include <QPainter>
 #include <QPixmap>
 #include <algorithm>
 
 namespace card_picture {
 
+namespace {
+
+// A picture fitted to a box: its pixels and the size they cover on screen.
+struct Fitted {
+    QImage pixels;
+    QSize onScreen;
+    // The box size and pixel ratio it was fitted for.
+    QSize room;
+    qreal pixelRatio = 1.0;
+};
+
+// Room for the fitted pictures of a whole deck on a plain screen, both pages sharing them.
+constexpr qsizetype KeptKiB = 16 * 1024;
+
+// The picture fitted into room, the box's own units, at the screen's pixel ratio: its own size,
+// or less when it does not fit; a picture with more pixels than the screen gives is scaled down.
+Fitted Fit(const QImage& picture, QSize room, qreal pixelRatio)
+{
+    Fitted fitted{picture, picture.size(), room, pixelRatio};
+    if (!room.isEmpty() && (fitted.onScreen.width() > room.width() || fitted.onScreen.height() > room.height()))
+        fitted.onScreen = fitted.onScreen.scaled(room, Qt::KeepAspectRatio);
+    const QSize devicePixels = (QSizeF(fitted.onScreen) * pixelRatio).toSize();
+    if (picture.width() > devicePixels.width() || picture.height() > devicePixels.height())
+        fitted.pixels = picture.scaled(devicePixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return fitted;
+}
+
+void Show(QLabel* box, const Fitted& fitted, bool turned)
+{
+    QPixmap pixmap = QPixmap::fromImage(turned ? TurnedPicture(fitted.pixels) : fitted.pixels);
+    pixmap.setDevicePixelRatio(qreal(fitted.pixels.width()) / fitted.onScreen.width());
+    box->setPixmap(pixmap);
+}
+
+qreal PixelRatio(qreal pixelRatio) { return std::max<qreal>(pixelRatio, 1.0); }
+
+} // namespace
+
 QImage TurnedPicture(const QImage& upright)
 {
-    if (upright.isNull())
-        return {};
-    QImage turned(upright.size(), QImage::Format_ARGB32_Premultiplied);
-    turned.fill(Qt::transparent);
-    QPainter painter(&turned);
-    painter.translate(upright.width(), upright.height());
-    painter.rotate(180);
-    painter.drawImage(0, 0, upright);
-    return turned;
+    // Turning by 180 degrees moves each pixel whole, so the picture keeps its format: an
+    // opaque picture stays opaque and is copied, not blended, when it is drawn.
+    return upright.mirrored(true, true);
 }
 
 void ShowPicture(QLabel* box, const QImage& picture, bool turned)
@@ -31,21 +63,30 @@ void ShowPicture(QLabel* box, const QImage& picture, bool turned, qreal pixelRat
         box->clear();
         return;
     }
-    pixelRatio = std::max<qreal>(pixelRatio, 1.0);
-    QImage shown = turned ? TurnedPicture(picture) : picture;
-    // The size on screen, in the box's own units: the picture's size, or less when it does not fit.
+    Show(box, Fit(picture, box->contentsRect().size(), PixelRatio(pixelRatio)), turned);
+}
+
+void ShowStoredPicture(QLabel* box, const QByteArray& stored, bool turned)
+{
+    // Cards come back as the user steps through a set and its tests: each stored picture is
+    // decoded and fitted once for the box's size and screen, and kept while there is room.
+    static QCache<QByteArray, Fitted> kept(KeptKiB);
+    const qreal ratio = PixelRatio(box->devicePixelRatioF());
     const QSize room = box->contentsRect().size();
-    QSize onScreen = shown.size();
-    if (!room.isEmpty() && (onScreen.width() > room.width() || onScreen.height() > room.height()))
-        onScreen = onScreen.scaled(room, Qt::KeepAspectRatio);
-    // The screen's pixels for that size; a picture with more pixels is scaled down to them, one
-    // with fewer keeps its own and is shown enlarged.
-    const QSize devicePixels = (QSizeF(onScreen) * pixelRatio).toSize();
-    if (shown.width() > devicePixels.width() || shown.height() > devicePixels.height())
-        shown = shown.scaled(devicePixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    QPixmap pixmap = QPixmap::fromImage(shown);
-    pixmap.setDevicePixelRatio(qreal(shown.width()) / onScreen.width());
-    box->setPixmap(pixmap);
+    const Fitted* fitted = kept.object(stored);
+    if (!fitted || fitted->room != room || fitted->pixelRatio != ratio) {
+        const QImage picture = QImage::fromData(stored);
+        if (picture.isNull()) {
+            box->clear();
+            return;
+        }
+        Fitted made = Fit(picture, room, ratio);
+        Show(box, made, turned);
+        const qsizetype kib = made.pixels.sizeInBytes() / 1024 + 1;
+        kept.insert(stored, new Fitted(std::move(made)), kib);
+        return;
+    }
+    Show(box, *fitted, turned);
 }
 
 } // namespace card_picture

@@ -15,5 +15,9 @@ QImage TurnedPicture(const QImage& upright);
 void ShowPicture(QLabel* box, const QImage& picture, bool turned = false);
 // The same for a screen of the given device pixel ratio.
 void ShowPicture(QLabel* box, const QImage& picture, bool turned, qreal pixelRatio);
+// ShowPicture for a picture as the card database stores it (its encoded bytes), at the box's
+// own screen. The picture fitted to the box is kept, so a card shown again is neither decoded
+// nor scaled again. Bytes that are no picture leave the box empty.
+void ShowStoredPicture(QLabel* box, const QByteArray& stored, bool turned = false);
 
 } // namespace card_picture

@@ -74,7 +74,8 @@ private:
     void RemoveTrayIcon();
 
     // Test.
-    QImage QuestionPicture(std::int32_t cardId) const;
+    // The picture of a card as the database stores it.
+    QByteArray QuestionPicture(std::int32_t cardId) const;
     void EndRun();
     void AbandonRun(const QString& problem);
     void WriteTestReport();

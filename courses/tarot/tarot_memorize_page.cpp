@@ -9,8 +9,8 @@
 
 #include "courses/tarot/card_picture.h"
 #include "courses/tarot/logic/study_card.h"
+#include "courses/tarot/logic/recordset.h"
 #include "courses/tarot/logic/study_run.h"
-#include "courses/tarot/modImageDB.h"
 #include "courses/tarot/tarot_widgets.h"
 #include "shell/course_widgets.h"
 
@@ -78,9 +78,9 @@ void TarotMemorizePage::ShowCard()
         return;
     }
     lblCardNameMemorize->setText(card.Name);
-    const QImage picture = modImageDB::PictureFromField(study.cards(), QStringLiteral("PictureData"));
-    card_picture::ShowPicture(picCardMemorize, picture);
-    card_picture::ShowPicture(picCardMemorizeReversed, picture, true);
+    const QByteArray picture = study.cards().Field(QStringLiteral("PictureData")).toByteArray();
+    card_picture::ShowStoredPicture(picCardMemorize, picture);
+    card_picture::ShowStoredPicture(picCardMemorizeReversed, picture, true);
     picCardMemorize->setAccessibleName(card.Name + QStringLiteral(", upright"));
     picCardMemorizeReversed->setAccessibleName(card.Name + QStringLiteral(", reversed"));
     txtNormalMeaning->setPlainText(card.NormalMeaning);

@@ -4,7 +4,6 @@
 
 #include "courses/tarot/frmLearnTarotMain.h"
 #include "courses/tarot/logic/test_report.h"
-#include "courses/tarot/modImageDB.h"
 #include "courses/tarot/tarot_results_page.h"
 #include "courses/tarot/tarot_settings_page.h"
 #include "courses/tarot/tarot_test_page.h"
@@ -84,9 +83,9 @@ void frmLearnTarotMain::AskNextQuestion(const tarot::Answer& answer)
     }
 }
 
-QImage frmLearnTarotMain::QuestionPicture(std::int32_t cardId) const
+QByteArray frmLearnTarotMain::QuestionPicture(std::int32_t cardId) const
 {
-    return modImageDB::PictureFromField(tarot::CardRecord(db.CardRecordset, cardId), QStringLiteral("PictureData"));
+    return tarot::CardRecord(db.CardRecordset, cardId).Field(QStringLiteral("PictureData")).toByteArray();
 }
 
 void frmLearnTarotMain::EndRun()

@@ -146,7 +146,7 @@ void TarotTestPage::StartRun()
     cmdNextQuestion->setEnabled(false);
 }
 
-void TarotTestPage::ShowDescriptionQuestion(const tarot::DescriptionQuestion& question, const QImage& picture)
+void TarotTestPage::ShowDescriptionQuestion(const tarot::DescriptionQuestion& question, const QByteArray& picture)
 {
     lblCardName->setText(question.CardName);
     lblIsReversed->setText(question.Reversed ? QStringLiteral("Reversed") : QString());
@@ -164,7 +164,7 @@ void TarotTestPage::ShowDescriptionQuestion(const tarot::DescriptionQuestion& qu
     ShowQuestionCard(picture, question.Reversed);
 }
 
-void TarotTestPage::ShowKeywordQuestion(const tarot::KeywordQuestion& question, const QImage& picture)
+void TarotTestPage::ShowKeywordQuestion(const tarot::KeywordQuestion& question, const QByteArray& picture)
 {
     m_keywordsToChoose = question.KeywordsToChoose;
     m_lastKeywordBox = question.LastKeywordBox;
@@ -183,9 +183,9 @@ void TarotTestPage::ShowKeywordQuestion(const tarot::KeywordQuestion& question, 
     ShowQuestionCard(picture, false);
 }
 
-void TarotTestPage::ShowQuestionCard(const QImage& picture, bool reversed)
+void TarotTestPage::ShowQuestionCard(const QByteArray& picture, bool reversed)
 {
-    card_picture::ShowPicture(picResult, picture, reversed);
+    card_picture::ShowStoredPicture(picResult, picture, reversed);
     picResult->setAccessibleName(QStringLiteral("Question card") + (reversed ? QStringLiteral(", reversed") : QString()));
 }
 

@@ -25,8 +25,8 @@ public:
     void BringTestPanelToFront(tarot::TestType type);
     // A new run: no reversed mark, no progress, "Next Question" waits for an answer.
     void StartRun();
-    void ShowDescriptionQuestion(const tarot::DescriptionQuestion& question, const QImage& picture);
-    void ShowKeywordQuestion(const tarot::KeywordQuestion& question, const QImage& picture);
+    void ShowDescriptionQuestion(const tarot::DescriptionQuestion& question, const QByteArray& picture);
+    void ShowKeywordQuestion(const tarot::KeywordQuestion& question, const QByteArray& picture);
     // "3 of 22".
     void ShowProgress(int questionNumber, int questionCount);
     void focusQuestionCard();
@@ -43,7 +43,7 @@ private slots:
 private:
     QWidget* buildDescriptionPanel();
     QWidget* buildKeywordPanel();
-    void ShowQuestionCard(const QImage& picture, bool reversed);
+    void ShowQuestionCard(const QByteArray& picture, bool reversed);
     int TickedKeywords() const;
 
     // The answer as the user gives it, and the keyword question's limits.
