@@ -14,10 +14,22 @@
 void SetUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Orvanel"));
-    // Every window shows this icon unless it sets its own.
-    QApplication::setWindowIcon(QIcon(ShellPicture(QStringLiteral("icon"))));
     QGuiApplication::setDesktopFileName(QStringLiteral("net.orvanel.orvanel"));
     QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void SetApplicationIcon()
+{
+    if (!QApplication::windowIcon().isNull())
+        return;
+    // Window managers show the icon at task-bar and switcher sizes; handing them only those
+    // sizes keeps the 256-pixel picture out of the window system's copy.
+    const QPixmap picture = ShellPicture(QStringLiteral("icon"));
+    QIcon icon;
+    for (int size : {32, 64})
+        icon.addPixmap(picture.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // Every window shows this icon unless it sets its own.
+    QApplication::setWindowIcon(icon);
 }
 
 namespace {

@@ -14,6 +14,7 @@ void frmStartup::Form_Load() { StartApplication(); }
 void frmStartup::StartApplication()
 {
     if (platform::PrevInstance()) {
+        SetApplicationIcon();
         platform::MsgBox(QStringLiteral("Application is already running"), platform::vbInformation);
         modHelp::ShutdownApplication();
         return;
@@ -21,11 +22,14 @@ void frmStartup::StartApplication()
     // The reminder's question comes before the main window; when it has none, its silent
     // first stamp (a settings file written and synced) waits until the window is painted.
     const bool asks = modHelp::UpdateReminderAsks();
-    if (asks)
+    if (asks) {
+        SetApplicationIcon();
         modHelp::ShowUpdateReminder();
+    }
     frmMDI* main = platform::Forms::instance<frmMDI>();
     main->showMaximized();
     AfterFirstPaint(main, [asks] {
+        SetApplicationIcon();
         if (!asks)
             modHelp::ShowUpdateReminder();
         ReleaseStartUpMemory();

@@ -96,6 +96,8 @@ private slots:
         QTRY_VERIFY(!modHelp::LastReminder().text().isEmpty());
         QVERIFY(env.messages.empty());
         QCOMPARE(env.processEnds, 0);
+        // The icon follows the first paint, at the sizes window managers show.
+        QCOMPARE(main->windowIcon().availableSizes(), (QList<QSize>{QSize(32, 32), QSize(64, 64)}));
     }
 
     void titleBarShowsTheCaptionAlone()
