@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "shell/contrast_style.h"
 #include "shell/shell_resources.h"
 
 void SetUpApplication()
@@ -12,4 +13,5 @@ void SetUpApplication()
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/icon")));
     QGuiApplication::setDesktopFileName(QStringLiteral("net.orvanel.orvanel"));
     QApplication::setQuitOnLastWindowClosed(false);
+    InstallContrastStyle();
 }

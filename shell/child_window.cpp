@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "platform/screen.h"
+#include "shell/link_label.h"
 
 ChildWindow::ChildWindow(const char* formName, const QString& caption, QSize designedSize)
     : platform::Form(this, QString::fromLatin1(formName)), m_designedSize(designedSize)
@@ -27,6 +28,7 @@ void ChildWindow::Form_Load()
     platform::Forms::adoptMdiChild(this);
     placeAtTopCentre();
     loadStep();
+    LinkLabel::putLinksLastInTabOrder(this);
 }
 
 void ChildWindow::closeEvent(QCloseEvent* event)
