@@ -46,14 +46,7 @@ double contrast(QRgb a, QRgb b)
 
 constexpr double MinContrast = 3.0;
 
-QImage shot(QWidget* w)
-{
-    QImage image = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    static int n = 0;
-    if (qEnvironmentVariableIsSet("SHOTS"))
-        image.save(QStringLiteral("/tmp/keys/shots/%1_%2.png").arg(++n).arg(w->objectName()));
-    return image;
-}
+QImage shot(QWidget* w) { return w->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 // The colour most pixels have: the background.
 QRgb background(const QImage& image)

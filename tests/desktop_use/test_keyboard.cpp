@@ -65,6 +65,8 @@ private slots:
         TestEnvironment env;
         frmMDI* main = desktop::startProgram(env);
         main->show();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
         QWidget* window = desktop::openCourse(main, course);
         QVERIFY(window && window->isVisible());
         QVERIFY(!launchersShown(main));
