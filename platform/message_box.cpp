@@ -36,6 +36,7 @@ QMessageBox* makeBox(const QString& prompt, int style)
         box->setEscapeButton(QMessageBox::No);
     } else {
         box->setStandardButtons(QMessageBox::Ok);
+        box->setDefaultButton(QMessageBox::Ok);
     }
     return box;
 }

@@ -9,6 +9,7 @@
 #include <malloc.h>
 #endif
 
+#include "shell/contrast_style.h"
 #include "shell/shell_resources.h"
 
 void SetUpApplication()
@@ -16,6 +17,7 @@ void SetUpApplication()
     QApplication::setApplicationName(QStringLiteral("Orvanel"));
     QGuiApplication::setDesktopFileName(QStringLiteral("net.orvanel.orvanel"));
     QApplication::setQuitOnLastWindowClosed(false);
+    InstallContrastStyle();
 }
 
 void SetApplicationIcon()

@@ -7,7 +7,8 @@ class QWidget;
 
 // Names the program "Orvanel" (the caption of its message boxes); closing the last window does not end it (only the shutdown does). The name is set as the
 // application name, not as a display name, which Qt would append to every title bar
-// ("Orvanel v1.20 — Orvanel").
+// ("Orvanel v1.20 — Orvanel"). Keyboard focus and check indicators are drawn so they show on
+// every background.
 void SetUpApplication();
 
 // Gives every window the program's icon (once). Start-up calls it after the main window's first

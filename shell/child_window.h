@@ -1,7 +1,7 @@
 #pragma once
 // A window shown inside the main window: a course window, or the runes meaning test that
 // takes the course window's place. Its load step first places it at the top of the main
-// window, centred across the screen; a close box unloads it as Unload does.
+// window, centred across the screen; a close box, Ctrl+F4 and Ctrl+W unload it as Unload does.
 #include <QWidget>
 
 #include "platform/forms.h"
@@ -33,6 +33,7 @@ protected:
 
 private:
     void Form_Load() final;
+    void addCloseKeys();
 
     QSize m_designedSize;
     double m_leftTwips = 0;

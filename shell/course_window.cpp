@@ -8,6 +8,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "shell/colour_area.h"
 #include "shell/course_tabs.h"
 #include "shell/course_widgets.h"
 #include "shell/link_label.h"
@@ -45,11 +46,10 @@ void CourseWindow::buildLinkColumn(const CourseLinks& links)
     QWidget* column = named(new QWidget(this), QStringLiteral("linkColumn"));
     column->setFixedWidth(LinkColumnWidth);
     if (links.colours) {
-        column->setAutoFillBackground(true);
+        colour_area::paintArea(column, links.colours->background, links.colours->text);
         QPalette p = column->palette();
-        p.setColor(QPalette::Window, links.colours->background);
-        p.setColor(QPalette::WindowText, links.colours->text);
         p.setColor(QPalette::Link, links.colours->link);
+        p.setColor(QPalette::LinkVisited, links.colours->link);
         column->setPalette(p);
     }
     m_column = new QVBoxLayout(column);

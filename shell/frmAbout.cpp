@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/colour_area.h"
 #include "shell/link_label.h"
 #include "shell/shell_resources.h"
 #include "shell/web_pages.h"
@@ -57,11 +58,7 @@ frmAbout::frmAbout() : platform::Form(this, QString::fromLatin1(FormName))
 {
     setObjectName(QString::fromLatin1(FormName));
     setWindowTitle(QStringLiteral("Orvanel v1.20"));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, DarkBlue);
-    palette.setColor(QPalette::WindowText, Qt::white);
-    setPalette(palette);
+    colour_area::paintArea(this, DarkBlue, Qt::white);
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -97,6 +94,8 @@ frmAbout::frmAbout() : platform::Form(this, QString::fromLatin1(FormName))
     cmdOK->setFont(verdana(8.25, true));
     cmdOK->setMinimumWidth(90);
     cmdOK->setDefault(true);
+    // The box opens on its default button, so Return closes it; the links come after it.
+    cmdOK->setFocus();
 
     auto* text = new QVBoxLayout;
     text->setSpacing(8);
@@ -126,6 +125,9 @@ frmAbout::frmAbout() : platform::Form(this, QString::fromLatin1(FormName))
     outer->addLayout(buttons);
     // The box takes the size its texts need, and the user cannot resize it.
     outer->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(cmdOK, lblCobrand);
+    setTabOrder(lblCobrand, lblHomePage);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(lblCobrand, &LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);

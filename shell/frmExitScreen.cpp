@@ -18,6 +18,7 @@
 #include "platform/message_box.h"
 #include "platform/plain_text.h"
 #include "platform/random.h"
+#include "shell/colour_area.h"
 #include "shell/exact_text.h"
 #include "shell/link_label.h"
 #include "shell/modTellAFriend.h"
@@ -119,9 +120,7 @@ frmExitScreen::frmExitScreen() : platform::Form(this, QString::fromLatin1(FormNa
     setWindowTitle(QString::fromLatin1(Caption));
     // The screen is put on top without taking the focus from the window the user works in.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setAutoFillBackground(true);
-    setColour(this, QPalette::Window, Night);
-    setColour(this, QPalette::WindowText, Qt::white);
+    colour_area::paintArea(this, Night, Qt::white);
     setFont(verdana(9));
 
     buildControls();
@@ -273,8 +272,9 @@ void frmExitScreen::buildLayout()
     outer->addLayout(bottom);
     outer->setSizeConstraint(QLayout::SetFixedSize);
 
-    // Tab order follows the form; the Submit button holds the focus first, so no box
-    // loses its placeholder before the user picks it.
+    // Tab order follows the form. "Exit", the default button, holds the focus first, so Return
+    // leaves as in a dialog and no box loses its placeholder before the user picks it. Return
+    // on the Submit button presses it.
     setTabOrder(txtName, txtEmail);
     setTabOrder(txtEmail, txtFriendName);
     setTabOrder(txtFriendName, txtFriendEmail);
@@ -282,7 +282,9 @@ void frmExitScreen::buildLayout()
     setTabOrder(txtMessage, cmdSubmit);
     setTabOrder(cmdSubmit, Check1);
     setTabOrder(Check1, cmdClose);
-    cmdSubmit->setFocus();
+    cmdClose->setDefault(true);
+    cmdSubmit->setAutoDefault(true);
+    cmdClose->setFocus();
 }
 
 void frmExitScreen::Form_Load()

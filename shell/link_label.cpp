@@ -2,6 +2,11 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+constexpr int FocusMargin = 2;
+} // namespace
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : WrappedLabel(text, parent)
 {
@@ -13,6 +18,7 @@ void LinkLabel::makeLink()
     setUnderline(true);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
+    setContentsMargins(FocusMargin, FocusMargin, FocusMargin, FocusMargin);
 }
 
 void LinkLabel::setUnderline(bool on)
@@ -20,6 +26,26 @@ void LinkLabel::setUnderline(bool on)
     QFont f = font();
     f.setUnderline(on);
     setFont(f);
+}
+
+void LinkLabel::putLinksLastInTabOrder(QWidget* window)
+{
+    QWidget* last = nullptr;
+    QList<LinkLabel*> links;
+    for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+        if (!window->isAncestorOf(w))
+            continue;
+        if (auto* link = qobject_cast<LinkLabel*>(w))
+            links << link;
+        else if (w->focusPolicy() & Qt::TabFocus)
+            last = w;
+    }
+    if (!last)
+        return;
+    for (LinkLabel* link : links) {
+        QWidget::setTabOrder(last, link);
+        last = link;
+    }
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
@@ -49,4 +75,15 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
     }
     event->accept();
     emit clicked();
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    WrappedLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(foregroundRole()), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

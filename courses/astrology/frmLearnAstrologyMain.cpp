@@ -19,6 +19,7 @@
 #include "platform/message_box.h"
 #include "shell/choice_column.h"
 #include "shell/choice_text_box.h"
+#include "shell/colour_area.h"
 #include "shell/course_commands.h"
 #include "shell/course_title.h"
 #include "shell/course_widgets.h"
@@ -77,11 +78,7 @@ QComboBox* makeList(const QString& name, const QString& accessibleName, QWidget*
 QFrame* makePage(const char* name)
 {
     auto* page = named(new QFrame, QString::fromLatin1(name));
-    page->setAutoFillBackground(true);
-    QPalette p = page->palette();
-    p.setColor(QPalette::Window, PageColour);
-    p.setColor(QPalette::WindowText, LabelColour);
-    page->setPalette(p);
+    colour_area::paintArea(page, PageColour, LabelColour);
     return page;
 }
 

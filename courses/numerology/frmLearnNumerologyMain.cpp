@@ -22,6 +22,7 @@
 #include "platform/printer.h"
 #include "shell/choice_column.h"
 #include "shell/choice_text_box.h"
+#include "shell/colour_area.h"
 #include "shell/course_commands.h"
 #include "shell/course_title.h"
 #include "shell/course_widgets.h"
@@ -89,11 +90,7 @@ QGroupBox* makePage(int index, QWidget*& body)
     // The design captions "1" to "5"; each is replaced when its page is shown.
     if (index > 0)
         page->setTitle(QString::number(index));
-    page->setAutoFillBackground(true);
-    QPalette p = page->palette();
-    p.setColor(QPalette::Window, PageColour);
-    p.setColor(QPalette::WindowText, TitleColour);
-    page->setPalette(p);
+    colour_area::paintArea(page, PageColour, TitleColour);
     QFont caption = textFont();
     caption.setBold(true);
     caption.setPointSizeF(10);
@@ -103,9 +100,7 @@ QGroupBox* makePage(int index, QWidget*& body)
     frame->setContentsMargins(4, 4, 4, 4);
     body = named(new QWidget(page), elementName("fraOption", index) + QStringLiteral("_body"));
     body->setFont(textFont());
-    QPalette bp = body->palette();
-    bp.setColor(QPalette::WindowText, LabelColour);
-    body->setPalette(bp);
+    body->setPalette(colour_area::areaPalette(PageColour, LabelColour));
     frame->addWidget(body);
     return page;
 }
@@ -136,10 +131,7 @@ frmLearnNumerologyMain::frmLearnNumerologyMain()
 
     mnuExit = addExitItem("mnuExit", QStringLiteral("E&xit"));
     pages = makePages();
-    pages->setAutoFillBackground(true);
-    QPalette p = pages->palette();
-    p.setColor(QPalette::Window, PageColour);
-    pages->setPalette(p);
+    colour_area::paintArea(pages, PageColour, LabelColour);
     fraOption = {buildStartPage(), buildOptionsPage(), buildLearnPage(),
                  buildSubjectPage(), buildQuestionPage(), buildResultPage()};
     for (QGroupBox* page : fraOption)

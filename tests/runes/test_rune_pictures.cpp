@@ -1,4 +1,5 @@
-// Checks the embedded rune stone pictures: all present as JPEG at 113 x 151, each glyph really drawn.
+// Checks the embedded rune stone pictures: all present as PNG at 113 x 151, transparent around the
+// stone, each glyph really drawn.
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -89,11 +90,21 @@ private slots:
         QFETCH(QString, key);
         QImageReader reader(resourcePath(key));
         QVERIFY2(QFile::exists(resourcePath(key)), qPrintable(key));
-        QCOMPARE(reader.format(), QByteArray("jpeg"));
+        QCOMPARE(reader.format(), QByteArray("png"));
         QCOMPARE(reader.size(), kStoneSize);
         const QImage image = reader.read();
         QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
         QCOMPARE(image.size(), kStoneSize);
+
+        // The window's background shows around the stone (light or dark palette alike), the
+        // stone itself is opaque.
+        QVERIFY(image.hasAlphaChannel());
+        const int w = image.width() - 1;
+        const int h = image.height() - 1;
+        for (const QPoint corner : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)})
+            QVERIFY2(qAlpha(image.pixel(corner)) == 0, qPrintable(QStringLiteral("%1 at %2,%3").arg(key).arg(corner.x()).arg(corner.y())));
+        QCOMPARE(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255);
+        QCOMPARE(qAlpha(image.pixel(image.width() / 2, image.height() / 4)), 255);
     }
 
     void blankStoneFillsTheFrame()

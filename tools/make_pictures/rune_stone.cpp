@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kStoneWidth = 113;
 constexpr int kStoneHeight = 151;
-const QColor kBackground(239, 239, 239);
 
 // Height of a full stave relative to the stone height.
 constexpr double kGlyphHeightRatio = 0.60;
@@ -196,15 +195,16 @@ bool writeRunePictures(const QDir& resources, std::vector<Resource>& written)
         const bool blank = number == count;
         const QString name = blank ? QStringLiteral("Blank") : runes[static_cast<size_t>(number - 1)].name;
 
-        QImage image(kStoneWidth, kStoneHeight, QImage::Format_RGB32);
-        image.fill(kBackground);
+        // Transparent around the stone, so it sits on whatever the window's background is.
+        QImage image(kStoneWidth, kStoneHeight, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
         QPainter painter(&image);
         paintRuneStone(painter, QRectF(0, 0, kStoneWidth, kStoneHeight), static_cast<quint32>(number),
                        blank ? nullptr : &runes[static_cast<size_t>(number - 1)]);
         painter.end();
 
-        const QString file = QStringLiteral("runes/%1.jpg").arg(runeFileStem(number, name));
-        if (!image.save(resources.filePath(file), "JPG", 92))
+        const QString file = QStringLiteral("runes/%1.png").arg(runeFileStem(number, name));
+        if (!image.save(resources.filePath(file), "PNG"))
             return false;
         written.push_back({runeAlias(number, name), file});
     }

@@ -16,7 +16,8 @@ QPainterPath stoneOutline(const QRectF& frame, quint32 seed);
 // Draws the stone (shadow, shading, grain, highlight) and, when given, the white glyph on it.
 void paintRuneStone(QPainter& painter, const QRectF& frame, quint32 seed, const RuneGlyph* glyph);
 
-// Writes runes/NN_Name.jpg for every rune plus the blank stone; returns the entries written.
+// Writes runes/NN_Name.png (transparent around the stone) for every rune plus the blank stone;
+// returns the entries written.
 bool writeRunePictures(const QDir& resources, std::vector<Resource>& written);
 
 } // namespace pictures
