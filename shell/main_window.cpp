@@ -349,6 +349,9 @@ void frmMDI::Form_Load()
     // The banner picture sits in the middle of its band.
     if (auto* picture = Picture6->findChild<QLabel*>(QStringLiteral("Picture6Image")))
         picture->move(centredLeft(picture->width()), 0);
+    // The window opens on the first course button, so Return starts no web page from the
+    // banner link and Space starts a course.
+    cmdSelectOption[ButtonOrder[0]]->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMDI::Form_Unload()

@@ -58,6 +58,25 @@ private slots:
             QTest::addRow("%s, Ctrl+W", names[k]) << k << QKeySequence(Qt::CTRL | Qt::Key_W);
         }
     }
+    void mainWindowOpensOnTheFirstLauncher()
+    {
+        TestEnvironment env;
+        frmMDI* main = desktop::startProgram(env);
+        main->show();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        auto* first = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        QVERIFY(first);
+        QVERIFY(first->objectName().startsWith(QLatin1String("cmdSelectOption_")));
+        // The leftmost launcher, not a link, so Return opens no web page and Space starts it.
+        QCOMPARE(first, main->findChild<QWidget*>(QStringLiteral("picButtonContainer"))
+                            ->findChildren<QPushButton*>().constFirst());
+        QTest::keyClick(first, Qt::Key_Return);
+        QVERIFY(env.openedPages.isEmpty());
+        QTest::keyClick(first, Qt::Key_Space);
+        QTRY_VERIFY(!launchersShown(main));
+    }
+
     void closeKeysUnloadTheCourseWindow()
     {
         QFETCH(int, course);
