@@ -131,9 +131,7 @@ void paintHelmet(QPainter& painter, const Head& head, const MinorColours& colour
 void paintHorse(QPainter& painter, const MinorColours& colours)
 {
     const QColor ink = colours.ink;
-    QLinearGradient coat(0, 0, 0, 40);
-    coat.setColorAt(0.0, kChestnut.lighter(125));
-    coat.setColorAt(1.0, kChestnut.darker(125));
+    const QLinearGradient coat = verticalGradient(0, 40, kChestnut.lighter(125), kChestnut.darker(125));
 
     // Far legs first, a little darker.
     for (const auto& [hip, knee, hoof] : {std::tuple{QPointF(-12, 28), QPointF(-12, 46), QPointF(-10, 64)},

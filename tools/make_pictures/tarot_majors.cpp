@@ -64,9 +64,7 @@ void paintCliff(QPainter& painter, const QColor& ink)
     hills.lineTo(60, 60);
     hills.lineTo(60, 80);
     hills.closeSubpath();
-    QLinearGradient distance(0, 46, 0, 80);
-    distance.setColorAt(0.0, QColor(196, 214, 240));
-    distance.setColorAt(1.0, QColor(110, 136, 196));
+    const QLinearGradient distance = verticalGradient(46, 80, QColor(196, 214, 240), QColor(110, 136, 196));
     paintShape(painter, hills, distance, QColor(80, 96, 150), 1.0);
 
     QPainterPath rock;
@@ -199,9 +197,7 @@ void paintMagician(QPainter& painter, const QColor& ink)
     cloth.lineTo(37, 61);
     cloth.lineTo(-37, 61);
     cloth.closeSubpath();
-    QLinearGradient red(0, 46, 0, 61);
-    red.setColorAt(0.0, kCrimson.lighter(120));
-    red.setColorAt(1.0, kCrimson.darker(140));
+    const QLinearGradient red = verticalGradient(46, 61, kCrimson.lighter(120), kCrimson.darker(140));
     paintShape(painter, cloth, red, ink);
     QPainterPath top;
     top.addRoundedRect(QRectF(-43, 42, 86, 6), 2, 2);
@@ -427,9 +423,7 @@ void paintLovers(QPainter& painter, const QColor& ink)
     hill.lineTo(60, 82);
     hill.lineTo(-60, 82);
     hill.closeSubpath();
-    QLinearGradient grass(0, 52, 0, 82);
-    grass.setColorAt(0.0, kLeaf.lighter(130));
-    grass.setColorAt(1.0, kLeaf.darker(130));
+    const QLinearGradient grass = verticalGradient(52, 82, kLeaf.lighter(130), kLeaf.darker(130));
     paintShape(painter, hill, grass, kLeafInk);
 
     Person man;
@@ -469,9 +463,7 @@ void paintChariot(QPainter& painter, const QColor& ink)
         canopy.quadTo(x0 - 7, -34, x0 - 14, -42);
     }
     canopy.closeSubpath();
-    QLinearGradient blue(0, -60, 0, -36);
-    blue.setColorAt(0.0, kRobeBlue.lighter(130));
-    blue.setColorAt(1.0, kRobeBlue.darker(120));
+    const QLinearGradient blue = verticalGradient(-60, -36, kRobeBlue.lighter(130), kRobeBlue.darker(120));
     paintShape(painter, canopy, blue, ink);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 226, 140));
@@ -628,9 +620,7 @@ void paintHermit(QPainter& painter, const QColor& ink)
     peak.lineTo(4, 34);
     peak.lineTo(38, 62);
     peak.closeSubpath();
-    QLinearGradient snow(0, 34, 0, 62);
-    snow.setColorAt(0.0, QColor(246, 248, 255));
-    snow.setColorAt(1.0, QColor(150, 160, 190));
+    const QLinearGradient snow = verticalGradient(34, 62, QColor(246, 248, 255), QColor(150, 160, 190));
     paintShape(painter, peak, snow, ink);
 }
 

@@ -154,9 +154,7 @@ void paintTemperance(QPainter& painter, const QColor& ink)
 
     QPainterPath pool;
     pool.addEllipse(QPointF(0, 54), 38, 7);
-    QLinearGradient shallow(0, 47, 0, 61);
-    shallow.setColorAt(0.0, QColor(130, 190, 245));
-    shallow.setColorAt(1.0, QColor(40, 80, 160));
+    const QLinearGradient shallow = verticalGradient(47, 61, QColor(130, 190, 245), QColor(40, 80, 160));
     paintShape(painter, pool, shallow, ink);
 
     paintTiltedChalice(painter, QPointF(-18, -26), 46, 55, ink);
@@ -190,9 +188,7 @@ void paintDevil(QPainter& painter, const QColor& ink)
         }
         wing.lineTo(side * 10, 0);
         wing.closeSubpath();
-        QLinearGradient shade(0, -46, 0, 10);
-        shade.setColorAt(0.0, wingColour.lighter(160));
-        shade.setColorAt(1.0, wingColour);
+        const QLinearGradient shade = verticalGradient(-46, 10, wingColour.lighter(160), wingColour);
         paintShape(painter, wing, shade, ink);
 
         QPainterPath horn;
@@ -355,9 +351,7 @@ void paintStar(QPainter& painter, const QColor& ink)
     // The great eight-pointed star among seven small ones, above the pool.
     QPainterPath pool;
     pool.addEllipse(QPointF(0, 54), 40, 10);
-    QLinearGradient water(0, 44, 0, 64);
-    water.setColorAt(0.0, QColor(120, 180, 240));
-    water.setColorAt(1.0, QColor(30, 70, 150));
+    const QLinearGradient water = verticalGradient(44, 64, QColor(120, 180, 240), QColor(30, 70, 150));
     paintShape(painter, pool, water, ink);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(220, 240, 255), 1.2));
@@ -441,9 +435,7 @@ void paintMoon(QPainter& painter, const QColor& ink)
     pool.lineTo(36, 64);
     pool.lineTo(-36, 64);
     pool.closeSubpath();
-    QLinearGradient water(0, 44, 0, 64);
-    water.setColorAt(0.0, QColor(110, 170, 230));
-    water.setColorAt(1.0, QColor(30, 60, 140));
+    const QLinearGradient water = verticalGradient(44, 64, QColor(110, 170, 230), QColor(30, 60, 140));
     paintShape(painter, pool, water, ink);
     QPainterPath road;
     road.moveTo(-3, 50);
@@ -555,9 +547,7 @@ void paintJudgement(QPainter& painter, const QColor& ink)
         puff.addEllipse(at, r, r);
         cloud = cloud.united(puff);
     }
-    QLinearGradient white(0, -68, 0, -34);
-    white.setColorAt(0.0, QColor(255, 255, 255));
-    white.setColorAt(1.0, QColor(190, 200, 226));
+    const QLinearGradient white = verticalGradient(-68, -34, QColor(255, 255, 255), QColor(190, 200, 226));
     paintShape(painter, cloud, white, QColor(120, 130, 170));
 
     // The dead rise with open arms from the ground below.
@@ -614,9 +604,7 @@ void paintWorld(QPainter& painter, const QColor& ink)
                 leaf.moveTo(0, 0);
                 leaf.quadTo(5, -3.4, 11, 0);
                 leaf.quadTo(5, 3.4, 0, 0);
-                QLinearGradient green(0, -3, 0, 3);
-                green.setColorAt(0.0, kLeaf.lighter(130));
-                green.setColorAt(1.0, kLeaf.darker(120));
+                const QLinearGradient green = verticalGradient(-3, 3, kLeaf.lighter(130), kLeaf.darker(120));
                 paintShape(painter, leaf, green, kLeafInk, 0.7);
                 painter.restore();
             }

@@ -99,6 +99,14 @@ QPainterPath thickLine(const QPointF& from, const QPointF& to, double width, Qt:
     return thickLine(line, width, cap);
 }
 
+QLinearGradient verticalGradient(double top, double bottom, const QColor& topColour, const QColor& bottomColour)
+{
+    QLinearGradient gradient(0, top, 0, bottom);
+    gradient.setColorAt(0.0, topColour);
+    gradient.setColorAt(1.0, bottomColour);
+    return gradient;
+}
+
 QLinearGradient metalBrush(const QRectF& rect, Metal metal)
 {
     const MetalShades shades = shadesOf(metal);

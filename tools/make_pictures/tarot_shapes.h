@@ -33,6 +33,9 @@ QPainterPath heartPath(const QPointF& centre, double width, double height);
 QPainterPath thickLine(const QPainterPath& path, double width, Qt::PenCapStyle cap = Qt::RoundCap);
 QPainterPath thickLine(const QPointF& from, const QPointF& to, double width, Qt::PenCapStyle cap = Qt::RoundCap);
 
+// Brush shading from `topColour` at y = `top` to `bottomColour` at y = `bottom`.
+QLinearGradient verticalGradient(double top, double bottom, const QColor& topColour, const QColor& bottomColour);
+
 // Shaded brush of a metal (or wood) running across `rect`, light at the upper left.
 QLinearGradient metalBrush(const QRectF& rect, Metal metal);
 
