@@ -24,12 +24,10 @@ void SetApplicationIcon()
 {
     if (!QApplication::windowIcon().isNull())
         return;
-    // Window managers show the icon at task-bar and switcher sizes; handing them only those
-    // sizes keeps the 256-pixel picture out of the window system's copy.
-    const QPixmap picture = ShellPicture(QStringLiteral("icon"));
+    // Window managers show the icon at task-bar and switcher sizes; only those are handed over.
     QIcon icon;
-    for (int size : {32, 64})
-        icon.addPixmap(picture.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    for (const char* size : {"icon-32", "icon-64"})
+        icon.addPixmap(ShellPicture(QLatin1String(size)));
     // Every window shows this icon unless it sets its own.
     QApplication::setWindowIcon(icon);
 }

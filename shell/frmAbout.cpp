@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -62,8 +61,7 @@ frmAbout::frmAbout() : platform::Form(this, QString::fromLatin1(FormName))
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    InitShellResources();
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/shell/about")));
+    Picture1->setPixmap(ShellPicture(QStringLiteral("about")));
     Picture1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     Label2 = textLabel("Label2", QStringLiteral("Orvanel v1.20"), verdana(9.75, true), this);

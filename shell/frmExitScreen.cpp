@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -170,8 +169,7 @@ void frmExitScreen::buildControls()
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    InitShellResources();
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/shell/exit")));
+    Picture1->setPixmap(ShellPicture(QStringLiteral("exit")));
     Picture1->setAlignment(Qt::AlignCenter);
 
     Frame6 = new QGroupBox(QStringLiteral("Download Kesterly"), this);

@@ -4,6 +4,7 @@
 #include "platform/single_instance.h"
 #include "shell/application.h"
 #include "shell/main_window.h"
+#include "shell/shell_resources.h"
 #include "shell/shutdown.h"
 #include "shell/update_reminder.h"
 
@@ -26,6 +27,9 @@ void frmStartup::StartApplication()
         SetApplicationIcon();
         modHelp::ShowUpdateReminder();
     }
+    // Decoding the main window's pictures overlaps with building it. (Started any earlier,
+    // the worker slows the lock and settings files down more than it saves.)
+    PreloadShellPictures(frmMDI::PictureNames());
     frmMDI* main = platform::Forms::instance<frmMDI>();
     main->showMaximized();
     AfterFirstPaint(main, [asks] {

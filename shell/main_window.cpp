@@ -190,6 +190,7 @@ frmMDI::frmMDI() : platform::Form(this, QString::fromLatin1(FormName))
     column->addWidget(PicCoBrand);
     setCentralWidget(central);
     buildMenus();
+    showPictures();
     platform::Forms::setMdiArea(mdiArea);
     start_page::Install(this, [this](bool visible) { setStartPageVisible(visible); });
 
@@ -203,12 +204,10 @@ void frmMDI::buildBanner(QWidget* parent)
     bannerBand->setObjectName(QStringLiteral("Picture6"));
     bannerBand->setFixedHeight(BannerBandHeight);
     Picture6 = bannerBand;
-    auto* picture = new QLabel(Picture6);
-    picture->setObjectName(QStringLiteral("Picture6Image"));
-    picture->setPixmap(ShellPicture(QStringLiteral("banner")));
-    picture->setAttribute(Qt::WA_TransparentForMouseEvents);
-    picture->setGeometry(0, 0, 900, BannerHeight);
-    bannerBand->setPicture(picture);
+    bannerPicture = new QLabel(Picture6);
+    bannerPicture->setObjectName(QStringLiteral("Picture6Image"));
+    bannerPicture->setAttribute(Qt::WA_TransparentForMouseEvents);
+    bannerPicture->setGeometry(0, 0, 900, BannerHeight);
     connect(bannerBand, &BannerBand::clicked, this, &frmMDI::Picture6_Click);
 
     lblVelmoraBanner = new LinkLabel(
@@ -236,8 +235,8 @@ void frmMDI::buildButtonBand(QWidget* parent)
         const int index = ButtonOrder[slot];
         auto* picture = new QLabel(picButtonContainer);
         picture->setObjectName(QStringLiteral("Picture%1").arg(slot + 2));
-        picture->setPixmap(ShellPicture(QLatin1String(ButtonPictures[index])));
         picture->setFixedSize(32, 32);
+        buttonPictures[static_cast<std::size_t>(slot)] = picture;
         auto* button = new QPushButton(QLatin1String(ButtonCaptions[index]), picButtonContainer);
         button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(index));
         button->setFont(verdana(8.25, true));
@@ -336,6 +335,23 @@ void frmMDI::buildMenus()
     connect(about, &QAction::triggered, this, &frmMDI::mnuAbout_Click);
 }
 
+QStringList frmMDI::PictureNames()
+{
+    QStringList names{QStringLiteral("banner")};
+    for (const char* name : ButtonPictures)
+        names << QLatin1String(name);
+    return names;
+}
+
+// The pictures come last: start-up decodes them on a worker thread while the rest is built.
+void frmMDI::showPictures()
+{
+    bannerPicture->setPixmap(ShellPicture(QStringLiteral("banner")));
+    static_cast<BannerBand*>(Picture6)->setPicture(bannerPicture);
+    for (std::size_t slot = 0; slot < buttonPictures.size(); ++slot)
+        buttonPictures[slot]->setPixmap(ShellPicture(QLatin1String(ButtonPictures[static_cast<std::size_t>(ButtonOrder[slot])])));
+}
+
 void frmMDI::Form_Load()
 {
     // Centre the banner text, the course buttons and the captions on the screen; the exit
@@ -347,8 +363,7 @@ void frmMDI::Form_Load()
     const double exitLeft = platform::ScreenWidthTwips() - (platform::pixelsToTwips(cmdMdiExit->width()) + 120);
     cmdMdiExit->move(platform::twipsToPixels(exitLeft), cmdMdiExit->y());
     // The banner picture sits in the middle of its band.
-    if (auto* picture = Picture6->findChild<QLabel*>(QStringLiteral("Picture6Image")))
-        picture->move(centredLeft(picture->width()), 0);
+    bannerPicture->move(centredLeft(bannerPicture->width()), 0);
     // The window opens on the first course button, so Return starts no web page from the
     // banner link and Space starts a course.
     cmdSelectOption[ButtonOrder[0]]->setFocus(Qt::OtherFocusReason);

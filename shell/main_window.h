@@ -2,6 +2,7 @@
 // The main window: banner, course launcher, the black start page with its captions,
 // the bottom band, and the File and Help menus. Course windows open in its MDI area.
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 
 #include "platform/forms.h"
@@ -21,6 +22,9 @@ public:
     static constexpr const char* RunesMeaningTestWindow = "frmLearnRunesMeaningTest";
 
     frmMDI();
+
+    // The shell pictures the window shows, for start-up to decode ahead.
+    static QStringList PictureNames();
 
     // The start page; course windows show it again when they unload (through start_page).
     QWidget* picMain = nullptr;
@@ -48,6 +52,7 @@ private:
     void buildStartPage(QWidget* parent);
     void buildBottomBand(QWidget* parent);
     void buildMenus();
+    void showPictures();
     void closeCourseWindows();
     void openCourse(int index);
 
@@ -55,6 +60,9 @@ private:
     LinkLabel* lblVelmoraBanner = nullptr;
     QWidget* Picture1 = nullptr;
     QWidget* picButtonContainer = nullptr;
+    // The banner picture and the course buttons' pictures, left to right.
+    QLabel* bannerPicture = nullptr;
+    std::array<QLabel*, 4> buttonPictures{};
     std::array<QPushButton*, 4> cmdSelectOption{};
     std::array<LinkLabel*, 7> lblCaption{};
     QWidget* PicCoBrand = nullptr;

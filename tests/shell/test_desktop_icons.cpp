@@ -46,11 +46,20 @@ private slots:
         QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
     }
 
-    // The launcher and the running program's windows show the same emblem.
-    void largestIconIsTheWindowIcon()
+    // The launcher and the running program's windows show the same emblem, size for size.
+    void windowIconsAreTheDesktopIcons_data()
     {
-        const QImage window = QImage(QStringLiteral(":/shell/icon")).convertToFormat(QImage::Format_ARGB32);
-        const QImage desktop = QImage(iconFile(256)).convertToFormat(QImage::Format_ARGB32);
+        QTest::addColumn<int>("size");
+        QTest::newRow("32") << 32;
+        QTest::newRow("64") << 64;
+    }
+
+    void windowIconsAreTheDesktopIcons()
+    {
+        QFETCH(int, size);
+        const QString key = QStringLiteral(":/shell/icon-%1").arg(size);
+        const QImage window = QImage(key).convertToFormat(QImage::Format_ARGB32);
+        const QImage desktop = QImage(iconFile(size)).convertToFormat(QImage::Format_ARGB32);
         QVERIFY(!window.isNull());
         QVERIFY(!desktop.isNull());
         QVERIFY(window == desktop);

@@ -45,7 +45,8 @@ private slots:
         QTest::newRow("runes") << QStringLiteral("runes") << QSize(32, 32);
         QTest::newRow("about") << QStringLiteral("about") << QSize(120, 120);
         QTest::newRow("exit") << QStringLiteral("exit") << QSize(160, 200);
-        QTest::newRow("icon") << QStringLiteral("icon") << QSize(256, 256);
+        QTest::newRow("icon-32") << QStringLiteral("icon-32") << QSize(32, 32);
+        QTest::newRow("icon-64") << QStringLiteral("icon-64") << QSize(64, 64);
     }
 
     void pictureIsEmbedded()
@@ -65,7 +66,7 @@ private slots:
     void emblemHasTransparentBackground_data()
     {
         QTest::addColumn<QString>("key");
-        for (const char* key : {"astrology", "tarot", "numerology", "runes", "about", "icon"})
+        for (const char* key : {"astrology", "tarot", "numerology", "runes", "about", "icon-32", "icon-64"})
             QTest::newRow(key) << QString::fromLatin1(key);
     }
 
@@ -82,6 +83,20 @@ private slots:
         QCOMPARE(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255);
         const int area = image.width() * image.height();
         QVERIFY2(opaquePixels(image) > area / 3, qPrintable(key));
+    }
+
+    // A picture decoded ahead on the worker is the one decoded on the spot; a name asked for
+    // twice, or never preloaded, is decoded again.
+    void preloadedPictureIsTheDecodedOne()
+    {
+        PreloadShellPictures({QStringLiteral("banner"), QStringLiteral("tarot"), QStringLiteral("no-such-picture")});
+        for (const char* key : {"banner", "banner", "tarot", "runes"}) {
+            const QImage direct = QImage(resourcePath(QLatin1String(key)), "PNG").convertToFormat(QImage::Format_ARGB32);
+            const QImage shown = ShellPicture(QLatin1String(key)).toImage().convertToFormat(QImage::Format_ARGB32);
+            QVERIFY2(!shown.isNull(), key);
+            QVERIFY2(shown == direct, key);
+        }
+        QVERIFY(ShellPicture(QStringLiteral("no-such-picture")).isNull());
     }
 
     // The banner sits on a black page: its lowest row must be dark, its top not plain black.

@@ -3,7 +3,6 @@
 #include "shell_pictures.h"
 
 #include <QImage>
-#include <QPainter>
 
 namespace pictures {
 
@@ -19,12 +18,7 @@ bool writeDesktopIcons(const QDir& resources, std::vector<Resource>& written)
         const QString folder = QStringLiteral("icons/hicolor/%1x%1/apps").arg(size);
         if (!resources.mkpath(folder))
             return false;
-        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        // Up to 48 px the beads and the thin inner ring would only blur the disc.
-        paintEmblem(painter, QRectF(0, 0, size, size), size <= 48 ? EmblemStyle::Small : EmblemStyle::Bold);
-        painter.end();
+        const QImage image = makeProgramIcon(size);
         const QString file = QStringLiteral("%1/%2.png").arg(folder, kAppId);
         if (!image.save(resources.filePath(file), "PNG"))
             return false;

@@ -423,15 +423,6 @@ QImage makeAbout()
     return image;
 }
 
-QImage makeIcon()
-{
-    QImage image = transparentImage(256, 256);
-    QPainter p(&image);
-    paintEmblem(p, QRectF(0, 0, 256, 256), EmblemStyle::Bold);
-    p.end();
-    return image;
-}
-
 QImage makeExit()
 {
     const int w = 160;
@@ -481,6 +472,16 @@ QImage makeExit()
 
 } // namespace
 
+QImage makeProgramIcon(int size)
+{
+    QImage image = transparentImage(size, size);
+    QPainter p(&image);
+    // Up to 48 px the beads and the thin inner ring would only blur the disc.
+    paintEmblem(p, QRectF(0, 0, size, size), size <= 48 ? EmblemStyle::Small : EmblemStyle::Bold);
+    p.end();
+    return image;
+}
+
 bool writeShellPictures(const QDir& resources, std::vector<Resource>& written)
 {
     if (!resources.mkpath(QStringLiteral("shell")))
@@ -494,7 +495,9 @@ bool writeShellPictures(const QDir& resources, std::vector<Resource>& written)
         {QStringLiteral("runes"), makeRunesIcon},
         {QStringLiteral("about"), makeAbout},
         {QStringLiteral("exit"), makeExit},
-        {QStringLiteral("icon"), makeIcon},
+        // The window icon at the sizes window managers show.
+        {QStringLiteral("icon-32"), [] { return makeProgramIcon(32); }},
+        {QStringLiteral("icon-64"), [] { return makeProgramIcon(64); }},
     };
     for (const auto& [alias, make] : makers) {
         const QString file = QStringLiteral("shell/%1.png").arg(alias);

@@ -3,6 +3,7 @@
 #include "picture_common.h"
 
 #include <QDir>
+#include <QImage>
 
 class QPainter;
 class QRectF;
@@ -16,6 +17,9 @@ enum class EmblemStyle { Fine, Bold, Small };
 
 // Eight-pointed star on a night-blue disc inside a double gold ring, filling rect's square.
 void paintEmblem(QPainter& painter, const QRectF& rect, EmblemStyle style);
+
+// The program icon at size x size pixels, in the style that reads at that size.
+QImage makeProgramIcon(int size);
 
 // Writes shell/*.png; returns the entries written.
 bool writeShellPictures(const QDir& resources, std::vector<Resource>& written);
