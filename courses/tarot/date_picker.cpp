@@ -1,6 +1,8 @@
 #include "courses/tarot/date_picker.h"
 
 #include <QComboBox>
+#include <QHash>
+#include <QStyle>
 #include <QLocale>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -19,6 +21,33 @@ QComboBox* makeList(QWidget* parent, const char* name)
     return list;
 }
 
+QStringList numbers(int first, int last)
+{
+    QStringList texts;
+    texts.reserve(last - first + 1);
+    for (int n = first; n <= last; ++n)
+        texts << QString::number(n);
+    return texts;
+}
+
+// The lists' natural sizes (day, month, year), which depend only on the font, the style and
+// the month names. A list measures every item for them, so they are measured once per font
+// and locale and shared by every picker.
+struct ListSizes {
+    QSize day, month, year;
+};
+
+const ListSizes& listSizes(const QComboBox* day, const QComboBox* month, const QComboBox* year)
+{
+    static QHash<QString, ListSizes> known;
+    const QString key = day->font().key() + QLatin1Char('|') + QLocale::system().name() + QLatin1Char('|') +
+                        day->style()->name();
+    auto found = known.constFind(key);
+    if (found == known.constEnd())
+        found = known.insert(key, {day->sizeHint(), month->sizeHint(), year->sizeHint()});
+    return *found;
+}
+
 } // namespace
 
 UserControl1::UserControl1(QWidget* parent) : QWidget(parent)
@@ -26,8 +55,7 @@ UserControl1::UserControl1(QWidget* parent) : QWidget(parent)
     cboDate = makeList(this, "cboDate");
     cboMonth = makeList(this, "cboMonth");
     cboYear = makeList(this, "cboYear");
-    for (int day = 1; day <= 31; ++day)
-        cboDate->addItem(QString::number(day));
+    cboDate->addItems(numbers(1, 31));
     setFocusProxy(cboDate);
     setAccessibleCaption(QStringLiteral("Date"));
     UserControl_Initialize();
@@ -40,10 +68,11 @@ UserControl1::UserControl1(QWidget* parent) : QWidget(parent)
 void UserControl1::UserControl_Initialize()
 {
     const QLocale locale = QLocale::system();
+    QStringList months;
     for (int month = 1; month <= 12; ++month)
-        cboMonth->addItem(locale.monthName(month, QLocale::LongFormat));
-    for (int year = modGoals::FirstPickerYear; year <= modGoals::LastPickerYear; ++year)
-        cboYear->addItem(QString::number(year));
+        months << locale.monthName(month, QLocale::LongFormat);
+    cboMonth->addItems(months);
+    cboYear->addItems(numbers(modGoals::FirstPickerYear, modGoals::LastPickerYear));
     setValue(platform::Now().date());
 }
 
@@ -55,12 +84,13 @@ void UserControl1::UserControl_Resize()
     // The control keeps its 3200 x 400 twips unless a larger desktop font needs more room.
     const int margin = twipsToPixels(30);
     const int gap = twipsToPixels(45);
-    const int dayWidth = cboDate->sizeHint().width();
-    const int yearWidth = cboYear->sizeHint().width();
-    const int listsWidth = dayWidth + cboMonth->sizeHint().width() + yearWidth;
+    const ListSizes& sizes = listSizes(cboDate, cboMonth, cboYear);
+    const int dayWidth = sizes.day.width();
+    const int yearWidth = sizes.year.width();
+    const int listsWidth = dayWidth + sizes.month.width() + yearWidth;
     setFixedSize(std::max(twipsToPixels(3200), 2 * margin + 2 * gap + listsWidth),
-                 std::max(twipsToPixels(400), cboMonth->sizeHint().height() + 2 * margin));
-    const int height = std::min(cboMonth->sizeHint().height(), this->height() - 2 * margin);
+                 std::max(twipsToPixels(400), sizes.month.height() + 2 * margin));
+    const int height = std::min(sizes.month.height(), this->height() - 2 * margin);
     const int monthWidth = width() - 2 * margin - 2 * gap - dayWidth - yearWidth;
     cboDate->setGeometry(margin, margin, dayWidth, height);
     cboMonth->setGeometry(cboDate->geometry().right() + 1 + gap, margin, monthWidth, height);

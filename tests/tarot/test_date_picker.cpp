@@ -164,9 +164,26 @@ private slots:
             QCOMPARE(list(picker, name)->palette().color(QPalette::Text), QColor(200, 0, 0));
     }
 
+    // Pickers share their lists' measured sizes per font: one in a large font after one in
+    // the desktop's, and one in the desktop's after that, each hold their own lists whole.
+    void fixedSizeHoldsItsLists_data()
+    {
+        QTest::addColumn<double>("points");
+        QTest::newRow("desktop font") << 0.0;
+        QTest::newRow("large font") << 16.0;
+        QTest::newRow("desktop font again") << 0.0;
+    }
+
     void fixedSizeHoldsItsLists()
     {
-        UserControl1 picker;
+        QFETCH(double, points);
+        QWidget parent;
+        if (points > 0) {
+            QFont large = parent.font();
+            large.setPointSizeF(points);
+            parent.setFont(large);
+        }
+        UserControl1 picker(&parent);
         picker.resize(400, 100);
         // 3200 x 400 twips, or more where the desktop's font needs it; never what it was asked.
         QVERIFY2(picker.width() >= 213 && picker.height() >= 26,
