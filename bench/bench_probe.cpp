@@ -52,6 +52,14 @@ void reportRunes(const std::vector<double>& openTimes)
     platform::EndProcess();
 }
 
+// Prints the median and slowest open of the named course and ends the program.
+void reportOpens(const char* key, const std::vector<double>& openTimes)
+{
+    std::printf("%s %.2f %.2f %zu\n", key, median(openTimes), slowest(openTimes), openTimes.size());
+    std::fflush(stdout);
+    platform::EndProcess();
+}
+
 } // namespace
 
 void InstallBenchProbe()
@@ -67,7 +75,15 @@ void InstallBenchProbe()
         QTimer::singleShot(0, qApp, [] { MeasureCardDatabase(); });
         return;
     }
-    // The runes course is the fourth course button.
+    // The runes course is the fourth course button, astrology the first, numerology the second.
     if (mode == QLatin1String("runes"))
         qApp->installEventFilter(new CourseOpenTimer(3, QStringLiteral("frmLearnRunesMain"), reportRunes));
+    if (mode == QLatin1String("astrology"))
+        qApp->installEventFilter(new CourseOpenTimer(0, QStringLiteral("frmLearnAstrologyMain"), [](const auto& times) {
+            reportOpens("astrology-open-ms", times);
+        }));
+    if (mode == QLatin1String("numerology"))
+        qApp->installEventFilter(new CourseOpenTimer(1, QStringLiteral("frmLearnNumerologyMain"), [](const auto& times) {
+            reportOpens("numerology-open-ms", times);
+        }));
 }
