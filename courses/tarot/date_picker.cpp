@@ -2,9 +2,9 @@
 
 #include <QComboBox>
 #include <QHash>
-#include <QStyle>
 #include <QLocale>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <algorithm>
 
 #include "courses/tarot/logic/goals_format.h"
