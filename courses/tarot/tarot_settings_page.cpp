@@ -59,6 +59,27 @@ void onToggle(QAbstractButton* box, QObject* page, Rule rule)
     QObject::connect(box, &QAbstractButton::toggled, page, rule);
 }
 
+// A row of option buttons named name_0, name_1, ... in the frame, the one at checked picked
+// first; picked(i) runs whenever option i becomes the picked one afterwards.
+template <std::size_t N, typename Picked>
+void addOptionRow(QGroupBox* frame, const char* name, const std::array<const char*, N>& captions,
+                  std::array<QRadioButton*, N>& options, int checked, Picked picked)
+{
+    auto* row = new QHBoxLayout;
+    for (std::size_t i = 0; i < N; ++i) {
+        options[i] = make<QRadioButton>(elementName(name, static_cast<int>(i)), QString::fromLatin1(captions[i]), frame);
+        row->addWidget(options[i]);
+    }
+    row->addStretch(1);
+    options[static_cast<std::size_t>(checked)]->setChecked(true);
+    for (std::size_t i = 0; i < N; ++i)
+        onToggle(options[i], frame, [picked, i](bool on) {
+            if (on)
+                picked(static_cast<int>(i));
+        });
+    static_cast<QVBoxLayout*>(frame->layout())->addLayout(row);
+}
+
 } // namespace
 
 TarotSettingsPage::TarotSettingsPage(QWidget* parent) : QWidget(parent)
@@ -144,48 +165,21 @@ QGroupBox* TarotSettingsPage::buildCardChoice()
 QGroupBox* TarotSettingsPage::buildTestChoice()
 {
     Frame2 = makeFrame("Frame2", QStringLiteral("Test Type"), this);
-    auto* options = new QHBoxLayout;
-    for (int i = 0; i < 2; ++i) {
-        optTestType[i] = make<QRadioButton>(elementName("optTestType", i), QString::fromLatin1(TestTypeCaptions[i]), Frame2);
-        options->addWidget(optTestType[i]);
-    }
-    options->addStretch(1);
-    optTestType[1]->setChecked(true);
-    for (int i = 0; i < 2; ++i) {
-        onToggle(optTestType[i], this, [this, i](bool on) {
-            if (!on)
-                return;
-            m_test.Type = tarot::TestType(i);
-            optTestType_Click(i);
-        });
-    }
+    addOptionRow(Frame2, "optTestType", TestTypeCaptions, optTestType, 1, [this](int i) {
+        m_test.Type = tarot::TestType(i);
+        optTestType_Click(i);
+    });
     Label20 = makeText(QStringLiteral("Label20"), TestTypeHelp, Frame2);
-    auto* layout = static_cast<QVBoxLayout*>(Frame2->layout());
-    layout->addLayout(options);
-    layout->addWidget(Label20);
+    Frame2->layout()->addWidget(Label20);
     return Frame2;
 }
 
 QGroupBox* TarotSettingsPage::buildLevelChoice()
 {
     Frame1 = makeFrame("Frame1", QStringLiteral("Test Level"), this);
-    auto* options = new QHBoxLayout;
-    for (int i = 0; i < 3; ++i) {
-        optDifficulty[i] = make<QRadioButton>(elementName("optDifficulty", i), QString::fromLatin1(LevelCaptions[i]), Frame1);
-        options->addWidget(optDifficulty[i]);
-    }
-    options->addStretch(1);
-    optDifficulty[0]->setChecked(true);
-    for (int i = 0; i < 3; ++i) {
-        onToggle(optDifficulty[i], this, [this, i](bool on) {
-            if (on)
-                m_test.Level = i;
-        });
-    }
+    addOptionRow(Frame1, "optDifficulty", LevelCaptions, optDifficulty, 0, [this](int i) { m_test.Level = i; });
     Label19 = makeText(QStringLiteral("Label19"), LevelHelp, Frame1);
-    auto* layout = static_cast<QVBoxLayout*>(Frame1->layout());
-    layout->addLayout(options);
-    layout->addWidget(Label19);
+    Frame1->layout()->addWidget(Label19);
     return Frame1;
 }
 
