@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include "shell/wrapped_label.h"
@@ -15,6 +16,16 @@ namespace course_widgets {
 inline QString elementName(const char* array, int index)
 {
     return QString::fromLatin1(array) + QLatin1Char('_') + QString::number(index);
+}
+
+// The items of a list of whole numbers, first to last: "1", "2", ...
+inline QStringList numberTexts(int first, int last)
+{
+    QStringList texts;
+    texts.reserve(std::max(0, last - first + 1));
+    for (int n = first; n <= last; ++n)
+        texts << QString::number(n);
+    return texts;
 }
 
 template <typename T>

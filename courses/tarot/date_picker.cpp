@@ -10,6 +10,7 @@
 #include "courses/tarot/logic/goals_format.h"
 #include "platform/clock.h"
 #include "platform/twips.h"
+#include "shell/course_widgets.h"
 
 namespace {
 
@@ -19,15 +20,6 @@ QComboBox* makeList(QWidget* parent, const char* name)
     list->setObjectName(QString::fromLatin1(name));
     list->setFocusPolicy(Qt::StrongFocus);
     return list;
-}
-
-QStringList numbers(int first, int last)
-{
-    QStringList texts;
-    texts.reserve(last - first + 1);
-    for (int n = first; n <= last; ++n)
-        texts << QString::number(n);
-    return texts;
 }
 
 // The lists' natural sizes (day, month, year), which depend only on the font, the style and
@@ -55,7 +47,7 @@ UserControl1::UserControl1(QWidget* parent) : QWidget(parent)
     cboDate = makeList(this, "cboDate");
     cboMonth = makeList(this, "cboMonth");
     cboYear = makeList(this, "cboYear");
-    cboDate->addItems(numbers(1, 31));
+    cboDate->addItems(course_widgets::numberTexts(1, 31));
     setFocusProxy(cboDate);
     setAccessibleCaption(QStringLiteral("Date"));
     UserControl_Initialize();
@@ -72,7 +64,7 @@ void UserControl1::UserControl_Initialize()
     for (int month = 1; month <= 12; ++month)
         months << locale.monthName(month, QLocale::LongFormat);
     cboMonth->addItems(months);
-    cboYear->addItems(numbers(modGoals::FirstPickerYear, modGoals::LastPickerYear));
+    cboYear->addItems(course_widgets::numberTexts(modGoals::FirstPickerYear, modGoals::LastPickerYear));
     setValue(platform::Now().date());
 }
 

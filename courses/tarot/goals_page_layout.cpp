@@ -97,10 +97,7 @@ void GoalsPage::buildPage()
     // At least three lines; the box takes whatever height the page has to spare.
     txtGoalDesc->setMinimumHeight(txtGoalDesc->fontMetrics().lineSpacing() * 3 + 12);
     Combo3 = named(new QComboBox(this), QStringLiteral("Combo3"));
-    QStringList percentages;
-    for (int percent = 0; percent <= 100; ++percent)
-        percentages << QString::number(percent);
-    Combo3->addItems(percentages);
+    Combo3->addItems(course_widgets::numberTexts(0, 100));
     Combo3->setMinimumWidth(70);
     fields->addWidget(makeCaption(QStringLiteral("lblNameOfGoal"), QStringLiteral("Name Of Goal"), txtGoalName, this), 0, 0);
     fields->addWidget(txtGoalName, 0, 1, 1, 2);
