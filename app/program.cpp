@@ -8,6 +8,7 @@
 #include "courses/tarot/tarot_course.h"
 #include "platform/command_line.h"
 #include "platform/event_loops.h"
+#include "platform/font_config.h"
 #include "platform/forms.h"
 #include "platform/process.h"
 #include "shell/application.h"
@@ -15,6 +16,8 @@
 
 int RunOrvanel(int& argc, char** argv, const std::function<void()>& beforeStart)
 {
+    // The font configuration loads while the application object connects to the display.
+    platform::FontConfigPreload fonts;
     QApplication app(argc, argv);
     SetUpApplication();
 
@@ -27,7 +30,8 @@ int RunOrvanel(int& argc, char** argv, const std::function<void()>& beforeStart)
     platform::setCommandLine(QCoreApplication::arguments());
 
     platform::Forms::instance<frmStartup>();
-    if (platform::ProcessEnding())
-        return 0;
-    return platform::RunMainLoop();
+    const int code = platform::ProcessEnding() ? 0 : platform::RunMainLoop();
+    // The font database lets its configuration go with the application object.
+    fonts.wait();
+    return code;
 }
