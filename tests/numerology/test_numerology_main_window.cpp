@@ -30,6 +30,7 @@
 #include "platform/forms.h"
 #include "platform/message_box.h"
 #include "platform/printer.h"
+#include "platform/printing.h"
 #include "shell/course_commands.h"
 #include "shell/link_label.h"
 #include "shell/main_window.h"

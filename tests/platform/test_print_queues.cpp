@@ -2,6 +2,7 @@
 // a refused job and a job that fails at once all come back as not printed. First through a
 // fake queue, then, where CUPS is installed, through a scheduler of the test's own.
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 
@@ -9,6 +10,8 @@
 #include "fake_print_queues.h"
 #include "platform/print_queues.h"
 #include "platform/printer.h"
+#include "platform/printing.h"
+#include "platform/program_folder.h"
 #include "test_registry.h"
 
 namespace {
@@ -32,6 +35,8 @@ class TestPrintQueues : public QObject {
 private slots:
     void cleanup()
     {
+        platform::setSystemPrinter(&platform::PrintOnDefaultPrinter);
+        platform::setProgramFolder(QString());
         platform::setPrintQueues(nullptr);
         platform::setPrintServer(QString());
     }
@@ -78,6 +83,32 @@ private slots:
         }
     }
 
+    // The program prints through the module it loads from its folder; without the module a
+    // job is not printed (and nothing passes for a printout). The missing row comes first:
+    // a module once loaded stays loaded.
+    void programLoadsThePrintingModule_data()
+    {
+        QTest::addColumn<bool>("moduleThere");
+        QTest::newRow("module missing") << false;
+        QTest::newRow("module beside the program") << true;
+    }
+
+    void programLoadsThePrintingModule()
+    {
+        QFETCH(bool, moduleThere);
+        QTemporaryDir empty;
+        platform::setProgramFolder(moduleThere ? QStringLiteral(ORVANEL_BINARY_DIR) : empty.path());
+        platform::setSystemPrinter(nullptr);
+        auto fake = std::make_unique<FakeQueues>();
+        FakeQueues* queues = fake.get();
+        platform::setPrintQueues(std::move(fake));
+
+        QCOMPARE(platform::PrintDocument(QTextDocument(longText()), QStringLiteral("Numerology")), moduleThere);
+        QCOMPARE(queues->submitted, moduleThere ? QStringList{QStringLiteral("office:Numerology")} : QStringList());
+        if (moduleThere)
+            QVERIFY(queues->lastFile.count("/Type /Page\n") > 1);
+    }
+
     void realSchedulerRefusals_data()
     {
         QTest::addColumn<QString>("queue");
@@ -111,7 +142,7 @@ private slots:
 
         // Through the default printer, as the courses print, and through the named queue.
         QCOMPARE(platform::PrintDocument(QTextDocument(longText()), QStringLiteral("Report")), printed);
-        QCOMPARE(platform::PrintOnQueue(QTextDocument(longText()), name, QStringLiteral("Report")), printed);
+        QCOMPARE(platform::PrintOnQueue(QTextDocument(longText()), *platform::printQueues(), name, QStringLiteral("Report")), printed);
         QString jobs;
         QVERIFY(server.command(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o")},
                                &jobs));

@@ -9,6 +9,7 @@
 
 #include "fixtures.h"
 #include "platform/printer.h"
+#include "platform/printing.h"
 #include "test_registry.h"
 
 namespace {
