@@ -24,10 +24,19 @@ QHash<QString, std::shared_ptr<QLibrary>>& loaded()
     return modules;
 }
 
+QString& moduleFolder()
+{
+    static QString folder;
+    return folder;
+}
+
 std::shared_ptr<QLibrary> load(const QString& name)
 {
     const QDir program(ProgramFolder());
-    for (const QString& folder : {program.path(), program.filePath(QStringLiteral(ORVANEL_MODULE_DIR))}) {
+    const QStringList folders = moduleFolder().isEmpty()
+                                    ? QStringList{program.path(), program.filePath(QStringLiteral(ORVANEL_MODULE_DIR))}
+                                    : QStringList{moduleFolder()};
+    for (const QString& folder : folders) {
         auto library = std::make_shared<QLibrary>(QDir(folder).filePath(name));
         if (library->load())
             return library;
@@ -53,6 +62,13 @@ QFunctionPointer ModuleFunction(const char* module, const char* function)
     if (!entry)
         qCDebug(modulesLog) << (*found)->errorString();
     return entry;
+}
+
+void setModuleFolder(const QString& folder)
+{
+    moduleFolder() = folder;
+    // Modules are looked up afresh (a library once loaded stays in memory all the same).
+    loaded().clear();
 }
 
 } // namespace platform

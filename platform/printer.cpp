@@ -12,26 +12,16 @@ PrintHandler& handler()
     return h;
 }
 
-SystemPrinter& linkedPrinter()
-{
-    static SystemPrinter printer = nullptr;
-    return printer;
-}
-
 } // namespace
 
 bool PrintDocument(const QTextDocument& document, const QString& jobName)
 {
     if (handler())
         return handler()(document, jobName);
-    SystemPrinter print = linkedPrinter();
-    if (!print)
-        print = reinterpret_cast<SystemPrinter>(ModuleFunction(PrintingModule, PrintingEntry));
+    auto print = reinterpret_cast<SystemPrinter>(ModuleFunction(PrintingModule, PrintingEntry));
     return print && print(document, jobName, printQueues());
 }
 
 void setPrintHandler(PrintHandler h) { handler() = std::move(h); }
-
-void setSystemPrinter(SystemPrinter printer) { linkedPrinter() = printer; }
 
 } // namespace platform

@@ -27,8 +27,5 @@ using SystemPrinter = bool (*)(const QTextDocument& document, const QString& job
 // The module's file name (without prefix or suffix) and the name of its entry.
 inline constexpr char PrintingModule[] = "orvanel-printing";
 inline constexpr char PrintingEntry[] = "orvanelPrintDocument";
-// Prints through the given entry instead of loading the module (programs and tests that link
-// the printing in); null goes back to the module.
-void setSystemPrinter(SystemPrinter printer);
 
 } // namespace platform

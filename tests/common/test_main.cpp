@@ -5,14 +5,14 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include "platform/printing.h"
+#include "platform/modules.h"
 
 int main(int argc, char** argv)
 {
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
-    // Tests print through the printing linked in; one test loads the module itself.
-    platform::setSystemPrinter(&platform::PrintOnDefaultPrinter);
+    // The program's modules (printing, the card database) as this build made them.
+    platform::setModuleFolder(QStringLiteral(ORVANEL_BINARY_DIR));
     int failures = 0;
     for (const auto& make : orvanel_test::registry()) {
         auto test = make();

@@ -3,7 +3,8 @@
 #   bin/ holds only orvanel; share/orvanel/learn.dll is the built card database; the desktop
 #   file validates and its Icon is in the hicolor theme at 48, 128 and 256 px (PNGs of those
 #   sizes); the AppStream metadata validates and names this version as its release; the
-#   printing module lies where the program looks for installed modules (a folder relative to bin/).
+#   printing and card database modules lie where the program looks for installed modules (a
+#   folder relative to bin/).
 # Usage: check_install.sh <cmake> <build folder> <project version> <app id> <modules folder from bin/>
 set -uo pipefail
 cmake=$1 build=$2 version=$3 app_id=$4 modules=$5
@@ -35,9 +36,10 @@ elif ! cmp -s "$dll" "$build/learn.dll"; then
     fail "share/orvanel/learn.dll differs from the built $build/learn.dll"
 fi
 
-# The module the program loads when it prints first, where it looks for it.
-module=$prefix/bin/$modules/liborvanel-printing.so
-[ -f "$module" ] || fail "the printing module is not at bin/$modules/liborvanel-printing.so"
+# The modules the program loads on first use, where it looks for them.
+for module in liborvanel-printing.so liborvanel-carddb.so; do
+    [ -f "$prefix/bin/$modules/$module" ] || fail "the module $module is not in bin/$modules/"
+done
 
 # Width and height from a PNG's header ("48 48"), or nothing when it is not a PNG.
 png_size() {
@@ -88,4 +90,4 @@ if [ $failures -ne 0 ]; then
     echo "$failures installed-layout check(s) failed" >&2
     exit 1
 fi
-echo "installed layout in order: bin/orvanel, the printing module, share/orvanel/learn.dll, $app_id desktop file, icons and metainfo"
+echo "installed layout in order: bin/orvanel, its modules, share/orvanel/learn.dll, $app_id desktop file, icons and metainfo"

@@ -11,7 +11,7 @@
 #include "platform/print_queues.h"
 #include "platform/printer.h"
 #include "platform/printing.h"
-#include "platform/program_folder.h"
+#include "platform/modules.h"
 #include "test_registry.h"
 
 namespace {
@@ -35,8 +35,7 @@ class TestPrintQueues : public QObject {
 private slots:
     void cleanup()
     {
-        platform::setSystemPrinter(&platform::PrintOnDefaultPrinter);
-        platform::setProgramFolder(QString());
+        platform::setModuleFolder(QStringLiteral(ORVANEL_BINARY_DIR));
         platform::setPrintQueues(nullptr);
         platform::setPrintServer(QString());
     }
@@ -83,22 +82,20 @@ private slots:
         }
     }
 
-    // The program prints through the module it loads from its folder; without the module a
-    // job is not printed (and nothing passes for a printout). The missing row comes first:
-    // a module once loaded stays loaded.
+    // The program prints through the module it loads; without the module a job is not
+    // printed (and nothing passes for a printout).
     void programLoadsThePrintingModule_data()
     {
         QTest::addColumn<bool>("moduleThere");
-        QTest::newRow("module missing") << false;
         QTest::newRow("module beside the program") << true;
+        QTest::newRow("module missing") << false;
     }
 
     void programLoadsThePrintingModule()
     {
         QFETCH(bool, moduleThere);
         QTemporaryDir empty;
-        platform::setProgramFolder(moduleThere ? QStringLiteral(ORVANEL_BINARY_DIR) : empty.path());
-        platform::setSystemPrinter(nullptr);
+        platform::setModuleFolder(moduleThere ? QStringLiteral(ORVANEL_BINARY_DIR) : empty.path());
         auto fake = std::make_unique<FakeQueues>();
         FakeQueues* queues = fake.get();
         platform::setPrintQueues(std::move(fake));

@@ -14,6 +14,7 @@
 
 #include "card_fixture.h"
 #include "courses/tarot/logic/modDB.h"
+#include "platform/modules.h"
 #include "test_registry.h"
 
 namespace {
@@ -349,6 +350,7 @@ private slots:
         QTest::newRow("no keyword table") << "no keywords" << "has no table tblKeywords";
         QTest::newRow("no picture field") << "no picture field" << "has no field PictureData in table tblCards";
         QTest::newRow("no keyword field") << "no keyword field" << "has no field Keyword in table tblKeywords";
+        QTest::newRow("good file, no database module") << "no module" << "card database module is missing";
     }
     void badFiles()
     {
@@ -383,6 +385,8 @@ private slots:
         } else if (kind == QLatin1String("no picture field")) {
             runSql(path, {QStringLiteral("CREATE TABLE tblCards (ID INTEGER, Name TEXT, \"Group\" INTEGER, normalmeaning TEXT, reversedmeaning TEXT)"),
                           QStringLiteral("CREATE TABLE tblKeywords (CardID INTEGER, Keyword TEXT)")});
+        } else if (kind == QLatin1String("no module")) {
+            QVERIFY(QFile::copy(m_path, path));
         } else if (kind == QLatin1String("no keyword field")) {
             runSql(path, {cards, QStringLiteral("CREATE TABLE tblKeywords (CardID INTEGER, Word TEXT)")});
         }
@@ -393,7 +397,11 @@ private slots:
         {
             // The superuser reads every file; look at it as another user would.
             const UnprivilegedFiles asOtherUser(kind == QLatin1String("unreadable"));
+            // The program without its card database module: modules are looked for in vain.
+            if (kind == QLatin1String("no module"))
+                platform::setModuleFolder(dir.path());
             QVERIFY(!m_db.OpenConnection(m_db.CardConnection, path));
+            platform::setModuleFolder(QStringLiteral(ORVANEL_BINARY_DIR));
         }
         QVERIFY2(m_db.lastError().contains(expected), qPrintable(m_db.lastError()));
         QVERIFY2(m_db.lastError().contains(QDir::toNativeSeparators(path)), qPrintable(m_db.lastError()));

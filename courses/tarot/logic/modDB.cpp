@@ -5,12 +5,9 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QUuid>
 
+#include "courses/tarot/logic/card_database_engine.h"
 #include "platform/program_folder.h"
 
 namespace {
@@ -19,36 +16,9 @@ constexpr int KeywordsPerCard = 7;   // the memorizer lists seven; the hardest t
 constexpr int MinimumCardSet = 6;    // the hardest description test draws six wrong cards
 constexpr int WrongKeywordBoxes = 20; // the hardest keyword test fills twenty boxes
 
-struct RequiredTable {
-    const char* name;
-    QStringList fields;
-};
-
-const RequiredTable RequiredTables[] = {
-    {"tblCards", {QStringLiteral("ID"), QStringLiteral("Name"), QStringLiteral("Group"), QStringLiteral("normalmeaning"),
-                  QStringLiteral("reversedmeaning"), QStringLiteral("PictureData")}},
-    {"tblKeywords", {QStringLiteral("CardID"), QStringLiteral("Keyword")}},
-};
-
 QString nativePath(const QString& path) { return QDir::toNativeSeparators(path); }
 
 bool isWordChar(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); }
-
-// Reads every row of an executed query; false when the engine fails on the way.
-bool readRows(QSqlQuery& query, QStringList& names, std::vector<Recordset::Row>& rows)
-{
-    const QSqlRecord record = query.record();
-    for (int i = 0; i < record.count(); ++i)
-        names << record.fieldName(i);
-    while (query.next()) {
-        Recordset::Row row;
-        row.reserve(static_cast<std::size_t>(record.count()));
-        for (int i = 0; i < record.count(); ++i)
-            row.push_back(query.value(i));
-        rows.push_back(std::move(row));
-    }
-    return !query.lastError().isValid();
-}
 
 } // namespace
 
@@ -58,11 +28,8 @@ void DbConnection::Close()
 {
     if (m_name.isEmpty())
         return;
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_name, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(m_name);
+    m_engine->close(m_name);
+    m_engine = nullptr;
     m_name.clear();
     m_path.clear();
 }
@@ -97,48 +64,14 @@ bool modDB::OpenConnection(DbConnection& connection, const QString& path)
     if (const QString problem = checkDatabaseFile(path); !problem.isEmpty())
         return fail(problem);
 
+    const CardDatabaseEngine* engine = cardDatabaseEngine();
+    if (!engine)
+        return fail(QStringLiteral("The card database cannot be opened:\n%1\n(%2)")
+                        .arg(nativePath(path), QStringLiteral("the program's card database module is missing")));
     const QString name = QStringLiteral("learn-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    QString problem;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        db.setDatabaseName(path);
-        if (!db.open()) {
-            problem = QStringLiteral("The card database cannot be opened:\n%1\n(%2)").arg(nativePath(path), db.lastError().text());
-        } else {
-            QSqlQuery tables(db);
-            QSet<QString> present;
-            if (!tables.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table', 'view')"))) {
-                problem = QStringLiteral("The card database is damaged or is not a card database:\n%1").arg(nativePath(path));
-            } else {
-                while (tables.next())
-                    present.insert(tables.value(0).toString().toCaseFolded());
-            }
-            for (const RequiredTable& table : RequiredTables) {
-                if (!problem.isEmpty())
-                    break;
-                const QString tableName = QString::fromLatin1(table.name);
-                if (!present.contains(tableName.toCaseFolded())) {
-                    problem = QStringLiteral("The card database has no table %1:\n%2").arg(tableName, nativePath(path));
-                    break;
-                }
-                const QSqlRecord fields = db.record(tableName);
-                for (const QString& field : table.fields) {
-                    if (fields.indexOf(field) < 0) {
-                        problem = QStringLiteral("The card database has no field %1 in table %2:\n%3")
-                                      .arg(field, tableName, nativePath(path));
-                        break;
-                    }
-                }
-            }
-        }
-        if (!problem.isEmpty())
-            db.close();
-    }
-    if (!problem.isEmpty()) {
-        QSqlDatabase::removeDatabase(name);
+    if (QString problem; !engine->open(path, name, problem))
         return fail(problem);
-    }
+    connection.m_engine = engine;
     connection.m_name = name;
     connection.m_path = path;
     return true;
@@ -154,14 +87,8 @@ bool modDB::OpenRecordset(Recordset& recordset, const DbConnection& connection, 
     QStringList names;
     std::vector<Recordset::Row> rows;
     QString problem;
-    {
-        QSqlQuery query(QSqlDatabase::database(connection.m_name, false));
-        query.setForwardOnly(true);
-        if (!query.exec(AdaptQuery(sql)) || !readRows(query, names, rows))
-            problem = QStringLiteral("The card database could not answer a query:\n%1\n(%2)").arg(sql, query.lastError().text());
-    }
-    if (!problem.isEmpty())
-        return fail(problem);
+    if (!connection.m_engine->query(connection.m_name, AdaptQuery(sql), names, rows, problem))
+        return fail(QStringLiteral("The card database could not answer a query:\n%1\n(%2)").arg(sql, problem));
     recordset = Recordset(std::move(names), std::move(rows));
     return true;
 }

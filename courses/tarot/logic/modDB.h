@@ -18,6 +18,8 @@
 
 #include "courses/tarot/logic/recordset.h"
 
+struct CardDatabaseEngine;
+
 // An open read-only connection to one card database file, or none.
 class DbConnection {
 public:
@@ -34,6 +36,7 @@ private:
     friend class modDB;
     QString m_name; // the Qt SQL connection name, unique to this object while open
     QString m_path;
+    const CardDatabaseEngine* m_engine = nullptr; // the engine that opened it
 };
 
 class modDB {
