@@ -1,5 +1,7 @@
 #include "shell/main_window.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QMdiArea>
@@ -114,18 +116,27 @@ protected:
 private:
     static constexpr int EdgeSample = 8;
 
-    // One pixel per row: the darkest of the edge's first columns, so stars leave no streak.
-    static QImage edgeColumn(const QImage& banner, int fromX)
+    // HSL lightness, twice over (the sum of the strongest and the weakest channel).
+    static int lightness2(QRgb c)
     {
-        if (banner.isNull())
+        const int r = qRed(c), g = qGreen(c), b = qBlue(c);
+        return std::max({r, g, b}) + std::min({r, g, b});
+    }
+
+    // One pixel per row: the darkest of the edge's first columns, so stars leave no streak.
+    static QImage edgeColumn(const QImage& picture, int fromX)
+    {
+        if (picture.width() < EdgeSample)
             return {};
+        const QImage banner = picture.convertToFormat(QImage::Format_RGB32);
         QImage column(1, banner.height(), QImage::Format_RGB32);
         for (int y = 0; y < banner.height(); ++y) {
-            QColor darkest = banner.pixelColor(fromX, y);
+            const auto* row = reinterpret_cast<const QRgb*>(banner.constScanLine(y));
+            QRgb darkest = row[fromX];
             for (int x = fromX; x < fromX + EdgeSample; ++x)
-                if (banner.pixelColor(x, y).lightness() < darkest.lightness())
-                    darkest = banner.pixelColor(x, y);
-            column.setPixelColor(0, y, darkest);
+                if (lightness2(row[x]) < lightness2(darkest))
+                    darkest = row[x];
+            column.setPixel(0, y, darkest);
         }
         return column;
     }

@@ -166,6 +166,40 @@ private slots:
         QCOMPARE(exit->x(), 1280 - exit->width() - 8);
     }
 
+    // Beside the banner picture its band repeats, row by row, the darkest pixel of the
+    // picture's outermost columns on that side, so a star at the edge leaves no streak.
+    void bannerBandContinuesThePictureEdges()
+    {
+        TestEnvironment env;
+        frmMDI* main = startProgram();
+        auto* band = main->findChild<QWidget*>(QStringLiteral("Picture6"));
+        auto* picture = main->findChild<QLabel*>(QStringLiteral("Picture6Image"));
+        QVERIFY(band && picture);
+        // Wider than the screen the picture is centred on, so there is band on both sides.
+        main->showNormal();
+        main->resize(1500, 700);
+        QTRY_COMPARE(band->width(), 1500);
+        QVERIFY(picture->x() > 0 && picture->geometry().right() < band->width() - 1);
+        const QImage banner = picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage shown = band->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        auto darkestOf = [&](int fromX, int y) {
+            QRgb darkest = banner.pixel(fromX, y);
+            for (int x = fromX; x < fromX + 8; ++x) {
+                const QRgb c = banner.pixel(x, y);
+                if (QColor(c).lightness() < QColor(darkest).lightness())
+                    darkest = c;
+            }
+            return QColor(darkest).lightness();
+        };
+        const int dpr = qRound(shown.devicePixelRatio());
+        for (int y = 0; y < banner.height(); y += 7) {
+            const int left = QColor(shown.pixel(0, y * dpr)).lightness();
+            const int right = QColor(shown.pixel(shown.width() - 1, y * dpr)).lightness();
+            QVERIFY2(qAbs(left - darkestOf(0, y)) <= 1, qPrintable(QString::number(y)));
+            QVERIFY2(qAbs(right - darkestOf(banner.width() - 8, y)) <= 1, qPrintable(QString::number(y)));
+        }
+    }
+
     void launcherClosesCoursesThenOpensChosenOne()
     {
         TestEnvironment env;
