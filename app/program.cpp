@@ -8,18 +8,21 @@
 #include "courses/tarot/tarot_course.h"
 #include "platform/command_line.h"
 #include "platform/event_loops.h"
-#include "platform/font_config.h"
+#include "platform/font_preload.h"
 #include "platform/forms.h"
 #include "platform/process.h"
 #include "shell/application.h"
 #include "shell/frmStartup.h"
+#include "shell/main_window.h"
 
 int RunOrvanel(int& argc, char** argv, const std::function<void()>& beforeStart)
 {
-    // The font configuration loads while the application object connects to the display.
-    platform::FontConfigPreload fonts;
+    // The font configuration loads while the application object connects to the display,
+    // then the main window's fonts while the start-up checks run.
+    platform::FontPreload fonts;
     QApplication app(argc, argv);
     SetUpApplication();
+    fonts.preload(frmMDI::Fonts());
 
     RegisterAstrologyCourse();
     RegisterNumerologyCourse();

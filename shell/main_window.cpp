@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QMdiArea>
@@ -344,6 +345,11 @@ void frmMDI::buildMenus()
     QAction* about = help->addAction(QStringLiteral("&About Software"));
     about->setObjectName(QStringLiteral("mnuAbout"));
     connect(about, &QAction::triggered, this, &frmMDI::mnuAbout_Click);
+}
+
+QList<QFont> frmMDI::Fonts()
+{
+    return {QApplication::font("QMenuBar"), verdana(8.25, true), verdana(12, true), verdana(8.25, false)};
 }
 
 QStringList frmMDI::PictureNames()

@@ -1,6 +1,8 @@
 #pragma once
 // The main window: banner, course launcher, the black start page with its captions,
 // the bottom band, and the File and Help menus. Course windows open in its MDI area.
+#include <QFont>
+#include <QList>
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
@@ -25,6 +27,8 @@ public:
 
     // The shell pictures the window shows, for start-up to decode ahead.
     static QStringList PictureNames();
+    // The fonts the window shows, the menus' first.
+    static QList<QFont> Fonts();
 
     // The start page; course windows show it again when they unload (through start_page).
     QWidget* picMain = nullptr;
